@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "app/Workspace.h"
+
+#include <exception>
+
+namespace kav {
+
+// Runs one command; an error it does not handle itself (an input/output failure, a
+// conversion error) ends the command and is shown to the user, and the program goes on.
+// Returns false when the command ended with an error.
+template <typename Command>
+bool runGuarded(Workspace& ws, Command&& command) {
+    try {
+        command();
+        return true;
+    } catch (const std::exception& e) {
+        ws.ui.showError(e.what());
+        return false;
+    }
+}
+
+} // namespace kav

@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "draws/DrawCaption.h"
+
+#include "app/DayCount.h"
+#include "app/Workspace.h"
+
+#include <cmath>
+
+namespace kav {
+
+std::string drawCaptionText(const CurrentDraw& draw, CaptionVariant variant,
+                            const std::array<std::string, 7>& shortDayNames) {
+    const auto day = static_cast<DayCount>(std::floor(draw.date));
+    std::string text = shortDayNames[static_cast<std::size_t>(weekdayOf(day))] + " " +
+                       formatCaptionDate(day);
+    text += variant == CaptionVariant::A ? "   " : "  ";
+    for (int i = 0; i < kNumbersPerDraw; ++i)
+        text += "  " + std::to_string(draw.number(i));
+    text += variant == CaptionVariant::C ? "   R: " : " R:";
+    text += std::to_string(draw.key());
+    return text;
+}
+
+void showCurrentDraw(Workspace& ws, CaptionVariant variant) {
+    ws.drawCaption = drawCaptionText(ws.current, variant, ws.shortDayNames);
+    ws.crossSumCaption = ws.messages.line(msg::CrossSum) + std::to_string(ws.current.crossSum());
+}
+
+} // namespace kav
