@@ -5,6 +5,7 @@
 #include "app/SettingsLoad.h"
 #include "app/Workspace.h"
 #include "evaluation/DrawSelection.h"
+#include "stats/StatisticCommands.h"
 
 namespace kav {
 
@@ -19,6 +20,7 @@ void createMainWindowState(Workspace& ws, const SettingsValues& settings, std::u
 void startUp(Workspace& ws) {
     ws.endPicker.set(ws.today());
     runGuarded(ws, [&] { SpeedButton5Click(ws); });
+    runGuarded(ws, [&] { SpeedButton2Click(ws); });
 }
 
 void onFirstShow(Workspace& ws) {
