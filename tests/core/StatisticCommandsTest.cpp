@@ -81,6 +81,29 @@ TEST_F(StatisticCommands, KeyOverdueKeepsThePageDuringAGeneratorRun) {
     EXPECT_EQ(ws.chart.points.size(), 10U);
 }
 
+TEST_F(StatisticCommands, ShortcutsBringTheChartPageToTheFrontFirst) {
+    struct Shortcut {
+        void (*command)(Workspace&);
+        const char* captionStart;
+    };
+    const Shortcut shortcuts[] = {
+        {SpeedButton26Click, "Zahlenverteilung"},
+        {Label88Click, "Quersummenverteilung"},
+        {Label89Click, "Ziehungen : 3        Paare"},
+        {Label91Click, "Ziehungen : 3        Dreier"},
+        {Label90Click, "Ziehungen : 3        Vierer"},
+        {SuperseltenClick, "Wie oft"},
+        {SuperAusClick, "Welche Sternenzahl"},
+    };
+    for (const Shortcut& s : shortcuts) {
+        SCOPED_TRACE(s.captionStart);
+        ws.activePage = Page::Calculation;
+        s.command(ws);
+        EXPECT_EQ(ws.activePage, Page::Chart);
+        EXPECT_EQ(ws.chart.caption.rfind(s.captionStart, 0), 0U) << ws.chart.caption;
+    }
+}
+
 TEST_F(StatisticCommands, MissingDrawFileLeavesTheChartAndEndsTheHourglass) {
     std::filesystem::remove(ws.drawFile().path());
     for (const CommandCase& c : kCommands) {

@@ -31,6 +31,8 @@ struct Chart {
     int axisMinimum = 0;
     int axisMaximum = 0;
     std::string caption;
+
+    bool operator==(const Chart&) const = default;
 };
 
 } // namespace kav

@@ -127,4 +127,35 @@ void Button6Click(Workspace& ws) {
     publish(ws, tipDistribution(ws.sheet, ws.messages), PageAfter::Chart);
 }
 
+namespace {
+
+template <typename Statistic> void showChartThenRun(Workspace& ws, Statistic&& statistic) {
+    ws.activePage = Page::Chart;
+    statistic(ws, nullptr);
+}
+
+} // namespace
+
+void SpeedButton26Click(Workspace& ws) {
+    showChartThenRun(ws, SpeedButton2Click);
+}
+void Label88Click(Workspace& ws) {
+    showChartThenRun(ws, SpeedButton9Click);
+}
+void Label89Click(Workspace& ws) {
+    showChartThenRun(ws, Button2Click);
+}
+void Label91Click(Workspace& ws) {
+    showChartThenRun(ws, Button3Click);
+}
+void Label90Click(Workspace& ws) {
+    showChartThenRun(ws, Button4Click);
+}
+void SuperseltenClick(Workspace& ws) {
+    showChartThenRun(ws, SpeedButton3Click);
+}
+void SuperAusClick(Workspace& ws) {
+    Button8Click(ws);
+}
+
 } // namespace kav

@@ -21,4 +21,15 @@ void SpeedButton3Click(Workspace& ws, const DrawSnapshot* draws = nullptr); // k
 void Button8Click(Workspace& ws, const DrawSnapshot* draws = nullptr);      // key overdue
 void Button6Click(Workspace& ws);                                           // tip distribution
 
+// The small buttons and clickable texts of the generator pages and the chart's tool bar
+// that bring the "Diagramm" page to the front and then run a statistic there.
+void SpeedButton26Click(Workspace& ws); // number distribution
+void Label88Click(Workspace& ws);       // cross sums
+void Label89Click(Workspace& ws);       // pairs
+void Label91Click(Workspace& ws);       // triples
+void Label90Click(Workspace& ws);       // quads
+void SuperseltenClick(Workspace& ws);   // key frequency
+// Runs the key-number overdue, which brings the page to the front itself.
+void SuperAusClick(Workspace& ws);
+
 } // namespace kav
