@@ -1,0 +1,210 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "CliApp.h"
+
+#include "CliCommands.h"
+#include "CliContext.h"
+#include "app/IntegerText.h"
+#include "app/SettingsLoad.h"
+#include "app/StartUp.h"
+#include "evaluation/DrawSelection.h"
+#include "ProgramLocations.h"
+
+#include <QJsonDocument>
+#include <algorithm>
+#include <map>
+#include <ostream>
+#include <sstream>
+
+namespace kav::cli {
+namespace {
+
+struct GlobalOptions {
+    QString dataDir;
+    QString settingsFile;
+    bool defaults = false;
+    std::map<std::string, std::string> sets; // a name given twice keeps its last value
+    std::optional<std::string> sheetFile;
+    std::vector<int> lockedRows; // 0-based
+    std::optional<DayCount> end;
+    std::optional<DayCount> start;
+    std::optional<DayCount> today;
+    bool json = false;
+    bool help = false;
+};
+
+DayCount parseDateOption(const std::string& option, const std::string& text) {
+    const auto date = parseShortDate(text);
+    if (!date)
+        throw UsageError(option + ": kein gültiges Datum (dd.mm.yyyy): " + text);
+    return *date;
+}
+
+std::vector<int> parseRows(const std::string& text) {
+    std::vector<int> rows;
+    std::stringstream in(text);
+    std::string item;
+    while (std::getline(in, item, ',')) {
+        const auto row = parseInteger(item);
+        if (!row || *row < 1 || *row > TipSheet::kRows)
+            throw UsageError("--lock: keine Tippreihe 1..12: " + item);
+        rows.push_back(*row - 1);
+    }
+    return rows;
+}
+
+// Splits the arguments into the global options and the command with its own arguments.
+GlobalOptions parseGlobals(const std::vector<std::string>& args, CommandArgs& rest) {
+    GlobalOptions g;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        const auto value = [&]() -> const std::string& {
+            if (i + 1 >= args.size())
+                throw UsageError(a + " braucht einen Wert");
+            return args[++i];
+        };
+        if (a == "--data-dir")
+            g.dataDir = QString::fromStdString(value());
+        else if (a == "--settings")
+            g.settingsFile = QString::fromStdString(value());
+        else if (a == "--defaults")
+            g.defaults = true;
+        else if (a == "--set") {
+            const std::string& assignment = value();
+            const std::size_t eq = assignment.find('=');
+            const std::string name = assignment.substr(0, eq);
+            if (eq == std::string::npos || !isSettableName(name))
+                throw UsageError("--set: unbekannter Name: " + assignment);
+            g.sets[name] = assignment.substr(eq + 1);
+        } else if (a == "--sheet")
+            g.sheetFile = value();
+        else if (a == "--lock")
+            g.lockedRows = parseRows(value());
+        else if (a == "--end")
+            g.end = parseDateOption(a, value());
+        else if (a == "--start")
+            g.start = parseDateOption(a, value());
+        else if (a == "--today")
+            g.today = parseDateOption(a, value());
+        else if (a == "--json")
+            g.json = true;
+        else if (a == "--help" || a == "-h")
+            g.help = true;
+        else
+            rest.push_back(a);
+    }
+    return g;
+}
+
+// Lays the --set values into the loaded settings with the type the store keeps them in.
+void applySets(SettingsValues& values, const std::map<std::string, std::string>& sets) {
+    for (const auto& [name, text] : sets) {
+        if (name.rfind("Edit", 0) == 0) {
+            values[name] = SettingValue::ofText(text);
+            continue;
+        }
+        const auto number = parseInteger(text);
+        const bool isCheckBox = name.rfind("Chekcbox", 0) == 0;
+        if (!number || (isCheckBox && *number != 0 && *number != 1) ||
+            (name == "RadioGroup1" && (*number < 0 || *number > 2)))
+            throw UsageError("--set " + name + ": ungültiger Wert: " + text);
+        values[name] = SettingValue::ofInteger(*number);
+    }
+}
+
+void printHelp(std::ostream& out) {
+    out << "Aufruf: kavanto-cli [GLOBALE OPTIONEN] BEFEHL [BEFEHLSOPTIONEN]\n\n"
+           "Globale Optionen:\n"
+           "  --data-dir DIR      Programmordner (ZahlenKav.dat, land/, Script/, Tipps/)\n"
+           "  --settings FILE     Einstellungsdatei statt der des Benutzers\n"
+           "  --defaults          gespeicherte Einstellungen nicht laden\n"
+           "  --set NAME=WERT     eine Einstellung setzen (Chekcbox1..31, UpDown1..19,\n"
+           "                      RadioGroup1, Edit1..Edit79); mehrfach möglich\n"
+           "  --sheet FILE        Tippschein aus einer Tippdatei (.hlt) laden\n"
+           "  --lock ROWS         Tippreihen sperren, z. B. 1,3,8\n"
+           "  --end DATUM         Enddatum (dd.mm.yyyy), Standard: heute\n"
+           "  --start DATUM       Startdatum der Auswertung (dd.mm.yyyy)\n"
+           "  --today DATUM       dieses Datum gilt als heute\n"
+           "  --json              Ergebnis als JSON ausgeben\n\n"
+           "Befehle:\n";
+    for (const CliCommand& c : cliCommands()) {
+        std::string head = std::string(c.name) + (*c.usage ? std::string(" ") + c.usage : "");
+        out << "  " << head << std::string(head.size() < 30 ? 30 - head.size() : 1, ' ')
+            << c.description << '\n';
+    }
+    out << "\nExit-Codes: 0 Erfolg, 1 Fehler bei der Ausführung, 2 falscher Aufruf.\n";
+}
+
+// The tool's start-up: settings, --set, --sheet and --lock, start date, end date and the
+// selection of the current draw.
+void startTool(Workspace& ws, const GlobalOptions& g, const CliCommand& command) {
+    SettingsValues values;
+    if (!g.defaults)
+        values = readSettingsFile(platform::settingsFile(g.settingsFile));
+    applySets(values, g.sets);
+    createMainWindowState(ws, values, platform::clockSeed());
+    for (int row : g.lockedRows)
+        ws.sheet.setLocked(row, true);
+    if (g.start && !ws.startPicker.set(*g.start))
+        throw UsageError("--start: Datum vor dem 06.02.2005");
+    ws.windowStart = ws.startPicker.value;
+    if (g.end && !ws.endPicker.set(*g.end))
+        throw UsageError("--end: Datum vor dem 06.02.2005");
+    if (!g.end)
+        ws.endPicker.set(ws.today());
+    if (!command.needsDrawFile)
+        return;
+    if (!ws.drawFile().exists())
+        throw IoError("Die Ziehungsdatei " + ws.drawFile().path().string() +
+                      " fehlt (kavanto-cli init legt sie an).");
+    SpeedButton5Click(ws);
+}
+
+} // namespace
+
+void CliContext::printJson(const QJsonObject& document) const {
+    out << QJsonDocument(document).toJson(QJsonDocument::Compact).toStdString() << '\n';
+}
+
+int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    CommandArgs rest;
+    GlobalOptions globals;
+    try {
+        globals = parseGlobals(args, rest);
+    } catch (const UsageError& e) {
+        err << "kavanto-cli: " << e.what() << '\n';
+        return kExitUsage;
+    }
+    if (globals.help || rest.empty()) {
+        printHelp(globals.help ? out : err);
+        return globals.help ? kExitOk : kExitUsage;
+    }
+    const auto commands = cliCommands();
+    const auto command = std::find_if(commands.begin(), commands.end(),
+                                      [&](const CliCommand& c) { return rest.front() == c.name; });
+    if (command == commands.end()) {
+        err << "kavanto-cli: unbekannter Befehl: " << rest.front() << " (siehe --help)\n";
+        return kExitUsage;
+    }
+    rest.erase(rest.begin());
+
+    CliInteraction ui(err);
+    try {
+        Workspace ws(platform::programFolder(globals.dataDir), ui);
+        ws.todayProvider = [today = globals.today.value_or(platform::systemToday())] {
+            return today;
+        };
+        ws.shortDayNames = platform::systemShortDayNames();
+        CliContext ctx{ws, ui, out, err, globals.json};
+        startTool(ws, globals, *command);
+        const int code = command->run(ctx, rest);
+        return ui.errorShown() && code == kExitOk ? kExitFailure : code;
+    } catch (const UsageError& e) {
+        err << "kavanto-cli: " << e.what() << '\n';
+        return kExitUsage;
+    } catch (const std::exception& e) {
+        err << "kavanto-cli: " << e.what() << '\n';
+        return kExitFailure;
+    }
+}
+
+} // namespace kav::cli

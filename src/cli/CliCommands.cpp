@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "CliCommands.h"
+
+#include <algorithm>
+#include <array>
+
+namespace kav::cli {
+
+std::span<const CliCommand> cliCommands() {
+    static const std::array kCommands{
+        CliCommand{"init", "", "create the draw file with the seed draw (only when missing)", false,
+                   runInit},
+        CliCommand{"draws", "", "list the draws of the draw file", false, runDraws},
+        CliCommand{"stats", "KIND",
+                   "one statistic (numbers, overdue, sums, pairs, triples, quads, keys, "
+                   "keys-overdue, sheet)",
+                   true, runStats},
+    };
+    return kCommands;
+}
+
+std::optional<std::string> takeOption(CommandArgs& args, const std::string& name) {
+    const auto it = std::find(args.begin(), args.end(), name);
+    if (it == args.end())
+        return std::nullopt;
+    if (std::next(it) == args.end())
+        throw UsageError(name + " braucht einen Wert");
+    std::string value = *std::next(it);
+    args.erase(it, std::next(it, 2));
+    return value;
+}
+
+void requireNoMoreArgs(const CommandArgs& args) {
+    if (!args.empty())
+        throw UsageError("unerwartetes Argument: " + args.front());
+}
+
+} // namespace kav::cli

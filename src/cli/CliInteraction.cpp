@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "CliInteraction.h"
+
+#include <ostream>
+
+namespace kav::cli {
+
+void CliInteraction::showMessage(const std::string& text, const std::string& caption) {
+    err_ << (caption.empty() ? "" : caption + ": ") << text << '\n';
+}
+
+void CliInteraction::showError(const std::string& text) {
+    errorShown_ = true;
+    err_ << "Fehler: " << text << '\n';
+}
+
+bool CliInteraction::askYesNo(const std::string&, const std::string&) { return true; }
+
+std::optional<std::string> CliInteraction::askText(const std::string&, const std::string&,
+                                                   const std::string& defaultText) {
+    return textAnswer ? textAnswer : defaultText;
+}
+
+std::optional<DrawRecord> CliInteraction::editDraw(const DrawRecord& preset) {
+    return drawAnswer ? drawAnswer : preset;
+}
+
+std::optional<std::filesystem::path> CliInteraction::chooseSaveFile(const FileDialogRequest&) {
+    return fileAnswer;
+}
+
+std::optional<std::filesystem::path> CliInteraction::chooseOpenFile(const FileDialogRequest&) {
+    return fileAnswer;
+}
+
+} // namespace kav::cli

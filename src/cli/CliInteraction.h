@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "app/Interaction.h"
+
+#include <iosfwd>
+#include <optional>
+
+namespace kav::cli {
+
+// The tool never asks: questions are answered Yes, input boxes take their default text
+// (or the answer a command set), dialogs take what the command line gave. Messages and
+// errors go to standard error, one line each.
+class CliInteraction final : public Interaction {
+public:
+    explicit CliInteraction(std::ostream& err) : err_(err) {}
+
+    bool errorShown() const { return errorShown_; }
+
+    // Answers a command sets before it runs.
+    std::optional<std::string> textAnswer;
+    std::optional<DrawRecord> drawAnswer;
+    std::optional<std::filesystem::path> fileAnswer;
+
+    void showMessage(const std::string& text, const std::string& caption) override;
+    void showError(const std::string& text) override;
+    bool askYesNo(const std::string& text, const std::string& caption) override;
+    std::optional<std::string> askText(const std::string& caption, const std::string& prompt,
+                                       const std::string& defaultText) override;
+    void processPendingInput() override {}
+    void repaint() override {}
+    void setBusy(bool) override {}
+    void playSound(const std::string&) override {}
+    void openDocument(const std::string&) override {}
+    std::optional<DrawRecord> editDraw(const DrawRecord& preset) override;
+    std::optional<std::filesystem::path> chooseSaveFile(const FileDialogRequest& request) override;
+    std::optional<std::filesystem::path> chooseOpenFile(const FileDialogRequest& request) override;
+
+private:
+    std::ostream& err_;
+    bool errorShown_ = false;
+};
+
+} // namespace kav::cli

@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "JsonOutput.h"
+
+#include <cmath>
+#include <iomanip>
+#include <ostream>
+
+namespace kav::cli {
+namespace {
+
+std::string dateText(double date) { return formatShortDate(static_cast<DayCount>(std::floor(date))); }
+
+} // namespace
+
+QString qs(const std::string& utf8) { return QString::fromStdString(utf8); }
+
+QJsonObject rowJson(const Workspace& ws, int row) {
+    QJsonArray cells;
+    for (int c = 0; c < TipSheet::kColumns; ++c)
+        cells.append(qs(ws.sheet.cell(row, c)));
+    return QJsonObject{{"row", row + 1},
+                       {"cells", cells},
+                       {"hits", qs(ws.sheet.hits(row))},
+                       {"sum", qs(ws.sheet.sum(row))},
+                       {"locked", ws.sheet.locked(row)}};
+}
+
+QJsonArray rowsJson(const Workspace& ws) {
+    QJsonArray rows;
+    for (int r = 0; r < TipSheet::kRows; ++r)
+        rows.append(rowJson(ws, r));
+    return rows;
+}
+
+QJsonObject currentDrawJson(const Workspace& ws) {
+    QJsonArray numbers;
+    for (int i = 0; i < kNumbersPerDraw; ++i)
+        numbers.append(ws.current.number(i));
+    return QJsonObject{{"index", ws.current.index},
+                       {"date", qs(dateText(ws.current.date))},
+                       {"numbers", numbers},
+                       {"key", ws.current.key()},
+                       {"caption", qs(ws.drawCaption)}};
+}
+
+QJsonArray drawsJson(const DrawSnapshot& draws) {
+    QJsonArray list;
+    int index = 0;
+    for (const DrawRecord& r : draws.records) {
+        QJsonArray numbers;
+        for (int i = 0; i < kNumbersPerDraw; ++i)
+            numbers.append(r.number(i));
+        list.append(QJsonObject{{"index", index++},
+                                {"date", qs(dateText(r.date))},
+                                {"numbers", numbers},
+                                {"key", r.key()}});
+    }
+    return list;
+}
+
+void printSheet(std::ostream& out, const Workspace& ws) {
+    for (int r = 0; r < TipSheet::kRows; ++r) {
+        out << std::setw(2) << r + 1 << ". Tipp" << (ws.sheet.locked(r) ? "*" : " ");
+        for (int c = 0; c < TipSheet::kColumns; ++c)
+            out << (c == TipSheet::kKeyColumn ? "  R:" : "") << std::setw(4) << ws.sheet.cell(r, c);
+        out << "   Treffer: " << ws.sheet.hits(r) << "   Summe: " << ws.sheet.sum(r) << '\n';
+    }
+}
+
+void printCurrentDraw(std::ostream& out, const Workspace& ws) {
+    out << "Ziehung " << ws.current.index << ": " << ws.drawCaption << '\n';
+}
+
+void printDraws(std::ostream& out, const DrawSnapshot& draws) {
+    int index = 0;
+    for (const DrawRecord& r : draws.records) {
+        out << std::setw(5) << index++ << "  " << dateText(r.date) << " ";
+        for (int i = 0; i < kNumbersPerDraw; ++i)
+            out << std::setw(4) << r.number(i);
+        out << "   R: " << r.key() << '\n';
+    }
+}
+
+} // namespace kav::cli

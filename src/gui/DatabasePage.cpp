@@ -1,0 +1,118 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "DatabasePage.h"
+
+#include "DatePickerEdit.h"
+#include "QtConversions.h"
+#include "evaluation/DrawSelection.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace kav::gui {
+namespace {
+
+QPushButton* makeButton(const QString& name, const QString& caption, const QString& hint) {
+    auto* b = new QPushButton(caption);
+    b->setObjectName(name);
+    setHint(b, hint);
+    return b;
+}
+
+} // namespace
+
+DatabasePage::DatabasePage(CommandHost& commandHost, QWidget* parent)
+    : WorkspacePage(commandHost, parent) {
+    drawCaption = new QLabel;
+    drawCaption->setObjectName("DrawCaption");
+    drawCaption->setTextFormat(Qt::PlainText);
+    QFont captionFont = drawCaption->font();
+    captionFont.setBold(true);
+    drawCaption->setFont(captionFont);
+
+    dateTimePicker1 = new DatePickerEdit("DateTimePicker1");
+    setHint(dateTimePicker1, "Dieses Datum gilt als ENddatum für die Berechnung, Ziehungen danach "
+                             "werden nicht berücksichtigt");
+    speedButton5 = new QToolButton;
+    speedButton5->setObjectName("SpeedButton5");
+    speedButton5->setText("✓");
+    setHint(speedButton5, "Bewertung des Tipps für die Ziehung des gewählten Datums");
+
+    updateButton = makeButton("UpdateButton", "&Datenbank aktualisieren", "");
+    rebuildButton = makeButton("RebuildButton", "Datenbank neu anlegen", "");
+    deleteButton = makeButton("DeleteButton", "Löschen", "Löschen der aktuell angezeigten Ziehung");
+    entryButton = makeButton("EntryButton", "Eingeben", "manuelle eingaben der Ziehungsdaten.");
+    button2 = makeButton("Button2", "Paare suchen",
+                         "Erzeugen der Grafik für die Paarbildung der Zahlen");
+    button3 = makeButton("Button3", "Dreier suchen",
+                         "Erzeugen der Grafik für die Bildung von Dreiergruppen der Zahlen");
+    button4 = makeButton("Button4", "Vierer suchen",
+                         "Erzeugen der Grafik für die Bildung von Viergruppen der Zahlen");
+    button5 = makeButton("Button5", "Ausstehende",
+                         "Erzeugt die Grafik für die Ausstehenden Zahlen");
+    button8 = makeButton("Button8", "Sternzahl ausstehende",
+                         "Welche Sternzahl ist am länsten überfällig");
+    bitBtn9 = makeButton("BitBtn9", "Historische Analyse der Parameter beginnenden mit oben "
+                                    "gewähltem Datum",
+                         "Berechnung und Erfolg beginnend mit dem oben gewählten Datum");
+    bitBtn19 = makeButton("BitBtn19", "Historische Analyse beginnend mit dem oben gewähltem Datum",
+                          "Berechnung und Erfolg beginnend mit dem oben gewählten Datum");
+    // Commands that later parts of the program provide stay visible but disabled.
+    for (QPushButton* later : {updateButton, rebuildButton, deleteButton, entryButton, button2,
+                               button3, button4, button5, button8, bitBtn9, bitBtn19})
+        later->setEnabled(false);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(drawCaption, 1);
+    top->addWidget(dateTimePicker1);
+    top->addWidget(speedButton5);
+
+    auto* maintenance = new QGroupBox("Ziehungsdaten");
+    auto* maintenanceLayout = new QGridLayout(maintenance);
+    maintenanceLayout->addWidget(updateButton, 0, 0);
+    maintenanceLayout->addWidget(rebuildButton, 0, 1);
+    maintenanceLayout->addWidget(entryButton, 1, 0);
+    maintenanceLayout->addWidget(deleteButton, 1, 1);
+
+    auto* statistics = new QGroupBox("Statistik");
+    auto* statisticsLayout = new QGridLayout(statistics);
+    statisticsLayout->addWidget(button2, 0, 0);
+    statisticsLayout->addWidget(button3, 0, 1);
+    statisticsLayout->addWidget(button4, 0, 2);
+    statisticsLayout->addWidget(button5, 1, 0);
+    statisticsLayout->addWidget(button8, 1, 1);
+
+    auto* analyses = new QGroupBox("Historische Analysen");
+    auto* analysesLayout = new QVBoxLayout(analyses);
+    auto* backtestLabel =
+        new QLabel("Anhand der eingestellten Parameter werden Tipps berechnet und ausgewertet");
+    backtestLabel->setWordWrap(true);
+    analysesLayout->addWidget(backtestLabel);
+    analysesLayout->addWidget(bitBtn9);
+    auto* historyLabel = new QLabel("War eine Ziehung schonmal ein 4er oder 5er?");
+    analysesLayout->addWidget(historyLabel);
+    analysesLayout->addWidget(bitBtn19);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(maintenance);
+    layout->addWidget(statistics);
+    layout->addWidget(analyses);
+    layout->addStretch(1);
+
+    connect(dateTimePicker1, &DatePickerEdit::pickedByUser, this,
+            [this](DayCount date) { ws().endPicker.set(date); });
+    connect(speedButton5, &QToolButton::clicked, this,
+            [this] { host().runCommand([this] { SpeedButton5Click(ws()); }); });
+}
+
+void DatabasePage::syncFromWorkspace() {
+    drawCaption->setText(qs(ws().drawCaption));
+    dateTimePicker1->show(ws().endPicker);
+}
+
+} // namespace kav::gui

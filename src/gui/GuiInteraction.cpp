@@ -1,0 +1,124 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "GuiInteraction.h"
+
+#include "QtConversions.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QUrl>
+
+namespace kav::gui {
+namespace {
+
+// Input is processed at most this often during a long command.
+constexpr qint64 kEventIntervalMs = 15;
+
+QMessageBox::StandardButton showBox(QWidget* parent, QMessageBox::Icon icon, const QString& caption,
+                                    const QString& text, QMessageBox::StandardButtons buttons) {
+    QMessageBox box(icon, caption.isEmpty() ? QApplication::applicationName() : caption, text,
+                    buttons, parent);
+    box.setTextFormat(Qt::PlainText); // texts from outside are never markup
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+} // namespace
+
+GuiInteraction::GuiInteraction() { sinceEvents_.start(); }
+
+void GuiInteraction::attach(QWidget* window, std::function<void()> showWorkspace) {
+    window_ = window;
+    showWorkspace_ = std::move(showWorkspace);
+}
+
+void GuiInteraction::showMessage(const std::string& text, const std::string& caption) {
+    showBox(window_, QMessageBox::Information, qs(caption), qs(text), QMessageBox::Ok);
+}
+
+void GuiInteraction::showError(const std::string& text) {
+    showBox(window_, QMessageBox::Critical, {}, qs(text), QMessageBox::Ok);
+}
+
+bool GuiInteraction::askYesNo(const std::string& text, const std::string& caption) {
+    return showBox(window_, QMessageBox::Question, qs(caption), qs(text),
+                   QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+std::optional<std::string> GuiInteraction::askText(const std::string& caption,
+                                                   const std::string& prompt,
+                                                   const std::string& defaultText) {
+    bool ok = false;
+    const QString answer = QInputDialog::getText(window_, qs(caption), qs(prompt),
+                                                 QLineEdit::Normal, qs(defaultText), &ok);
+    if (!ok)
+        return std::nullopt;
+    return answer.toStdString();
+}
+
+void GuiInteraction::processPendingInput() {
+    if (sinceEvents_.elapsed() < kEventIntervalMs)
+        return;
+    if (showWorkspace_)
+        showWorkspace_();
+    QCoreApplication::processEvents();
+    sinceEvents_.restart();
+}
+
+void GuiInteraction::repaint() {
+    if (showWorkspace_)
+        showWorkspace_();
+    if (window_)
+        window_->repaint();
+}
+
+void GuiInteraction::setBusy(bool busy) {
+    if (busy && busyDepth_++ == 0)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else if (!busy && busyDepth_ > 0 && --busyDepth_ == 0)
+        QApplication::restoreOverrideCursor();
+}
+
+void GuiInteraction::playSound(const std::string&) {}
+
+void GuiInteraction::openDocument(const std::string& pathOrUrl) {
+    const QString target = qs(pathOrUrl);
+    const QUrl url = QFileInfo::exists(target) ? QUrl::fromLocalFile(target)
+                                               : QUrl::fromUserInput(target);
+    QDesktopServices::openUrl(url);
+}
+
+std::optional<DrawRecord> GuiInteraction::editDraw(const DrawRecord&) { return std::nullopt; }
+
+std::optional<std::filesystem::path> GuiInteraction::chooseSaveFile(const FileDialogRequest& request) {
+    QFileDialog dialog(window_, {}, qs((request.initialFolder / request.proposedName).string()),
+                       qtFileFilter(request.filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(qs(request.defaultExtension));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return std::filesystem::path(dialog.selectedFiles().front().toStdString());
+}
+
+std::optional<std::filesystem::path> GuiInteraction::chooseOpenFile(const FileDialogRequest& request) {
+    QFileDialog dialog(window_, {}, qs(request.initialFolder.string()),
+                       qtFileFilter(request.filter));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(qs(request.defaultExtension));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return std::filesystem::path(dialog.selectedFiles().front().toStdString());
+}
+
+QString qtFileFilter(const std::string& filter) {
+    const QStringList parts = qs(filter).split('|');
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
+        filters << parts[i] + " (" + QString(parts[i + 1]).replace(';', ' ') + ")";
+    return filters.join(";;");
+}
+
+} // namespace kav::gui

@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "app/Interaction.h"
+
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+
+namespace kav::gui {
+
+// The window's answers to the core: modal message and input boxes, file dialogs, the
+// busy cursor, sound and "open". Long commands call processPendingInput once per step;
+// it lets Qt process input only every few milliseconds, so a run spends its time
+// computing, not repainting. Tests derive from it to answer dialogs without a person.
+class GuiInteraction : public Interaction {
+public:
+    GuiInteraction();
+
+    // The window that owns the dialogs and the function that shows the Workspace.
+    void attach(QWidget* window, std::function<void()> showWorkspace);
+
+    void showMessage(const std::string& text, const std::string& caption) override;
+    void showError(const std::string& text) override;
+    bool askYesNo(const std::string& text, const std::string& caption) override;
+    std::optional<std::string> askText(const std::string& caption, const std::string& prompt,
+                                       const std::string& defaultText) override;
+    void processPendingInput() override;
+    void repaint() override;
+    void setBusy(bool busy) override;
+    void playSound(const std::string& fileName) override;
+    void openDocument(const std::string& pathOrUrl) override;
+    std::optional<DrawRecord> editDraw(const DrawRecord& preset) override;
+    std::optional<std::filesystem::path> chooseSaveFile(const FileDialogRequest& request) override;
+    std::optional<std::filesystem::path> chooseOpenFile(const FileDialogRequest& request) override;
+
+protected:
+    QWidget* window() const { return window_; }
+
+private:
+    QPointer<QWidget> window_;
+    std::function<void()> showWorkspace_;
+    QElapsedTimer sinceEvents_;
+    int busyDepth_ = 0;
+};
+
+// "Tippdatei|*.hlt" becomes Qt's "Tippdatei (*.hlt)".
+QString qtFileFilter(const std::string& filter);
+
+} // namespace kav::gui

@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "InternetPage.h"
+
+#include "ClickableLabels.h"
+#include "ProductLinks.h"
+#include "QtConversions.h"
+
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+namespace kav::gui {
+
+InternetPage::InternetPage(CommandHost& commandHost, QWidget* parent)
+    : WorkspacePage(commandHost, parent) {
+    proxyHostEdit = new QLineEdit;
+    proxyHostEdit->setObjectName("ProxyHostEdit");
+    proxyPortEdit = new QLineEdit;
+    proxyPortEdit->setObjectName("ProxyPortEdit");
+    auto* proxy = new QGroupBox("Proxy");
+    auto* proxyLayout = new QFormLayout(proxy);
+    proxyLayout->addRow("Proxy-Server:", proxyHostEdit);
+    proxyLayout->addRow("Port:", proxyPortEdit);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(proxy);
+    const std::pair<const char*, const char*> links[] = {
+        {"Updates und die neueste Version gibt es bei:", kProductPage},
+        {"Die aktuellen Ziehungen und Quoten finden unter:", kResultsPage},
+    };
+    for (const auto& [explanation, address] : links) {
+        layout->addWidget(new QLabel(QString::fromUtf8(explanation)));
+        auto* link = new ClickableLabel(QString::fromUtf8(address));
+        QFont f = link->font();
+        f.setUnderline(true);
+        link->setFont(f);
+        link->setStyleSheet("color: #0645ad");
+        // A link label opens its own caption, whatever a language file made of it.
+        connect(link, &ClickableLabel::clicked, this,
+                [this, link] { ws().ui.openDocument(link->text().toStdString()); });
+        layout->addWidget(link);
+    }
+    layout->addStretch(1);
+
+    connect(proxyHostEdit, &QLineEdit::textEdited, this,
+            [this](const QString& t) { ws().options.proxyHost = t.toStdString(); });
+    connect(proxyPortEdit, &QLineEdit::textEdited, this,
+            [this](const QString& t) { ws().options.proxyPort = t.toStdString(); });
+}
+
+void InternetPage::syncFromWorkspace() {
+    if (proxyHostEdit->text() != qs(ws().options.proxyHost))
+        proxyHostEdit->setText(qs(ws().options.proxyHost));
+    if (proxyPortEdit->text() != qs(ws().options.proxyPort))
+        proxyPortEdit->setText(qs(ws().options.proxyPort));
+}
+
+} // namespace kav::gui

@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "WorkspacePage.h"
+
+class QLineEdit;
+
+namespace kav::gui {
+
+// "Internet-Optionen": the proxy of the draw-data service and the link labels.
+class InternetPage final : public WorkspacePage {
+    Q_OBJECT
+public:
+    explicit InternetPage(CommandHost& host, QWidget* parent = nullptr);
+    void syncFromWorkspace() override;
+
+    QLineEdit* proxyHostEdit;
+    QLineEdit* proxyPortEdit;
+};
+
+} // namespace kav::gui

@@ -1,0 +1,196 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "LottoZahlen.h"
+
+#include "CalculationPage.h"
+#include "ChartPage.h"
+#include "DatabasePage.h"
+#include "InternetPage.h"
+#include "QtConversions.h"
+#include "TipOverviewPage.h"
+#include "app/CommandGuard.h"
+#include "app/SettingsLoad.h"
+#include "app/StartUp.h"
+
+#include <QAbstractButton>
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <cmath>
+
+namespace kav::gui {
+namespace {
+
+constexpr int kDesignFontPixels = 13;
+constexpr QSize kDesignClientSize{536, 447};
+
+// The languages of the language menu in menu order, with their language numbers.
+constexpr std::pair<const char*, int> kLanguages[] = {
+    {"Deutsch", 1},       {"Englisch", 2},   {"Französisch", 3}, {"Spanisch", 4},
+    {"Italienisch", 5},   {"Russisch", 6},   {"Türkisch", 7},    {"Niederländisch", 8},
+    {"Polnisch", 9},      {"Tschechisch", 10}, {"Slowakisch", 16}, {"Ungarisch", 11},
+    {"Griechisch", 12},   {"Schwedisch", 13}, {"Norwegisch", 14}, {"Finnisch", 17},
+    {"Dänisch", 15},
+};
+
+} // namespace
+
+TForm1::TForm1(StartParameters parameters, QWidget* parent)
+    : QMainWindow(parent), interaction_(std::move(parameters.interaction)),
+      settingsFile_(std::move(parameters.settingsFile)) {
+    if (!interaction_)
+        interaction_ = std::make_unique<GuiInteraction>();
+    ws_ = std::make_unique<Workspace>(std::move(parameters.programFolder), *interaction_);
+    ws_->todayProvider = std::move(parameters.today);
+    interaction_->attach(this, [this] { syncFromWorkspace(); });
+
+    setObjectName("Form1");
+    setWindowTitle("Velmors Quotenfuchs  für Kavanto");
+    QFont font("Arial");
+    font.setPixelSize(kDesignFontPixels);
+    setFont(font);
+
+    pageControl = new QTabWidget;
+    pageControl->setObjectName("PageControl1");
+    tipPage = new TipOverviewPage(*this);
+    calculationPage = new CalculationPage(*this);
+    chartPage = new ChartPage(*this);
+    databasePage = new DatabasePage(*this);
+    internetPage = new InternetPage(*this);
+    const std::pair<WorkspacePage*, const char*> pages[] = {
+        {tipPage, "Tipp-Übersicht"}, {calculationPage, "Berechnung"}, {chartPage, "Diagramm"},
+        {databasePage, "Datenbank"}, {internetPage, "Internet-Optionen"}};
+    const char* sheetNames[] = {"TabSheet1", "TabSheet2", "TabSheet5", "TabSheet3", "TabSheet4"};
+    for (std::size_t i = 0; i < std::size(pages); ++i) {
+        pages[i].first->setObjectName(sheetNames[i]);
+        pageControl->addTab(pages[i].first, QString::fromUtf8(pages[i].second));
+        pages_.push_back(pages[i].first);
+    }
+    setCentralWidget(pageControl);
+    connect(pageControl, &QTabWidget::currentChanged, this,
+            [this](int index) { ws_->activePage = static_cast<Page>(index); });
+    buildMenu();
+    buildStatusBar();
+    qApp->installEventFilter(this);
+
+    const QSize designed = sizeHint().expandedTo(kDesignClientSize);
+    resize(designed);
+    rememberedHeight_ = designed.height();
+
+    createMainWindowState(*ws_, readSettingsFile(settingsFile_), parameters.randomSeed);
+    if (ws_->windowHeight > 0)
+        resize(ws_->windowWidth > 0 ? ws_->windowWidth : width(), ws_->windowHeight);
+    syncFromWorkspace();
+}
+
+TForm1::~TForm1() { qApp->removeEventFilter(this); }
+
+void TForm1::buildMenu() {
+    actionZiehungsdatenLaden = menuBar()->addAction("&Ziehungsdaten laden");
+    actionZiehungsdatenLaden->setShortcut(QKeySequence("Ctrl+A"));
+    actionBerechnen = menuBar()->addAction("&Berechnen");
+    actionBerechnen->setShortcut(QKeySequence("Ctrl+R"));
+    menuSprache = menuBar()->addMenu("Sprache/&Language");
+    for (const auto& [caption, number] : kLanguages) {
+        QAction* language = menuSprache->addAction(QString::fromUtf8(caption));
+        language->setCheckable(true);
+        language->setData(number);
+        language->setEnabled(false); // the language files arrive later
+    }
+    actionAbgeben = menuBar()->addAction("&Abgeben");
+    actionAbgeben->setShortcut(QKeySequence("Ctrl+G"));
+    actionSchliessen = menuBar()->addAction("&Schließen");
+    connect(actionSchliessen, &QAction::triggered, this, &QWidget::close);
+    // Commands that later parts of the program provide stay visible but disabled.
+    for (QAction* later : {actionZiehungsdatenLaden, actionBerechnen, actionAbgeben})
+        later->setEnabled(false);
+}
+
+void TForm1::buildStatusBar() {
+    statusPanel0 = new QLabel;
+    statusPanel0->setObjectName("StatusPanel0");
+    statusPanel0->setFixedWidth(150);
+    statusPanel0->setTextFormat(Qt::PlainText);
+    statusPanel1 = new QLabel;
+    statusPanel1->setObjectName("StatusPanel1");
+    statusPanel1->setTextFormat(Qt::PlainText);
+    statusBar()->addWidget(statusPanel0);
+    statusBar()->addWidget(statusPanel1, 1);
+}
+
+void TForm1::startUp() {
+    kav::startUp(*ws_);
+    syncFromWorkspace();
+}
+
+void TForm1::runCommand(const std::function<void()>& command) {
+    runGuarded(*ws_, command);
+    syncFromWorkspace();
+}
+
+void TForm1::syncFromWorkspace() {
+    for (WorkspacePage* page : pages_)
+        page->syncFromWorkspace();
+    statusPanel0->setText(qs(ws_->status.panel0));
+    statusPanel1->setText(qs(ws_->status.panel1));
+    const int page = static_cast<int>(ws_->activePage);
+    if (pageControl->currentIndex() != page) {
+        const QSignalBlocker blocker(pageControl);
+        pageControl->setCurrentIndex(page);
+    }
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (shown_)
+        return;
+    shown_ = true;
+    onFirstShow(*ws_);
+    syncFromWorkspace();
+}
+
+void TForm1::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (height() != rememberedHeight_ && rememberedHeight_ > 0)
+        scaleContents(height());
+}
+
+// The page control and everything on it grow and shrink with the window's height: the
+// layouts place and size the controls, so scaling the font scales the whole contents.
+void TForm1::scaleContents(int newHeight) {
+    contentScale_ *= static_cast<double>(newHeight) / rememberedHeight_;
+    rememberedHeight_ = newHeight;
+    QFont scaled = pageControl->font();
+    scaled.setPixelSize(std::max(6, static_cast<int>(std::lround(kDesignFontPixels * contentScale_))));
+    pageControl->setFont(scaled);
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    ws_->windowWidth = width();
+    ws_->windowHeight = height();
+    writeSettingsFile(settingsFile_, saveSettings(*ws_, !isMaximized() && !isMinimized()));
+    event->accept();
+}
+
+// Moving the mouse over a command button, an option field, a row label or a side banner
+// writes its hint into status panel 1; the panel keeps it when the mouse leaves.
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Enter) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        const bool hinted = widget && widget->window() == this &&
+                            (widget->property("kavantoHint").toBool() ||
+                             qobject_cast<QAbstractButton*>(widget) ||
+                             qobject_cast<QAbstractSpinBox*>(widget));
+        if (hinted) {
+            ws_->status.panel1 = widget->toolTip().toStdString();
+            statusPanel1->setText(widget->toolTip());
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+} // namespace kav::gui

@@ -1,0 +1,85 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "CommandHost.h"
+#include "GuiInteraction.h"
+
+#include <QMainWindow>
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QTabWidget;
+
+namespace kav::gui {
+
+class CalculationPage;
+class ChartPage;
+class DatabasePage;
+class InternetPage;
+class TipOverviewPage;
+class WorkspacePage;
+
+struct StartParameters {
+    std::filesystem::path programFolder;
+    std::filesystem::path settingsFile;
+    std::function<DayCount()> today;
+    std::uint32_t randomSeed = 0;
+    // The dialogs' owner; tests pass one that answers without a person.
+    std::unique_ptr<GuiInteraction> interaction;
+};
+
+// The main window `TForm1` of module LottoZahlen: the page control with its five pages,
+// the menu and the two-panel status bar. It owns the Workspace and shows it.
+class TForm1 final : public QMainWindow, public CommandHost {
+    Q_OBJECT
+public:
+    explicit TForm1(StartParameters parameters, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // Start-up before the window shows: end date on today, the current draw selected
+    // (creating a missing draw file), the number distribution drawn.
+    void startUp();
+
+    Workspace& workspace() override { return *ws_; }
+    void runCommand(const std::function<void()>& command) override;
+    void syncFromWorkspace() override;
+
+    QTabWidget* pageControl;
+    TipOverviewPage* tipPage;
+    CalculationPage* calculationPage;
+    ChartPage* chartPage;
+    DatabasePage* databasePage;
+    InternetPage* internetPage;
+    QLabel* statusPanel0;
+    QLabel* statusPanel1;
+    QAction* actionZiehungsdatenLaden; // Ctrl+A
+    QAction* actionBerechnen;          // Ctrl+R
+    QMenu* menuSprache;
+    QAction* actionAbgeben;   // Ctrl+G
+    QAction* actionSchliessen;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildMenu();
+    void buildStatusBar();
+    void scaleContents(int newHeight);
+
+    std::unique_ptr<GuiInteraction> interaction_;
+    std::unique_ptr<Workspace> ws_;
+    std::filesystem::path settingsFile_;
+    std::vector<WorkspacePage*> pages_;
+    bool shown_ = false;
+    int rememberedHeight_ = 0;
+    double contentScale_ = 1.0;
+};
+
+} // namespace kav::gui

@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "app/DayCount.h"
+
+#include <QColor>
+#include <QDate>
+#include <QString>
+#include <string>
+
+namespace kav::gui {
+
+inline QString qs(const std::string& utf8) { return QString::fromStdString(utf8); }
+
+inline QDate toQDate(DayCount days) {
+    const CivilDate c = civilFromDayCount(days);
+    return QDate(c.year, c.month, c.day);
+}
+
+inline DayCount fromQDate(const QDate& date) {
+    return dayCountFromCivil({date.year(), date.month(), date.day()});
+}
+
+// Sets a widget's hint: shown as its tooltip and, on hover, in status panel 1.
+template <typename Widget>
+void setHint(Widget* widget, const QString& hint) {
+    widget->setToolTip(hint);
+    widget->setProperty("kavantoHint", true);
+}
+
+} // namespace kav::gui

@@ -1,0 +1,135 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "TipOverviewPage.h"
+
+#include "ClickableLabels.h"
+#include "ProductLinks.h"
+#include "QtConversions.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace kav::gui {
+namespace {
+
+template <typename Button>
+Button* makeButton(const QString& name, const QString& caption, const QString& hint) {
+    auto* b = new Button;
+    b->setObjectName(name);
+    b->setText(caption);
+    setHint(b, hint);
+    return b;
+}
+
+} // namespace
+
+TipOverviewPage::TipOverviewPage(CommandHost& commandHost, QWidget* parent)
+    : WorkspacePage(commandHost, parent) {
+    speedButton6 = makeButton<QToolButton>("SpeedButton6", "◀", "vorhergehende Ziehung anzeigen");
+    speedButton7 = makeButton<QToolButton>("SpeedButton7", "▶", "nächste Ziehung anzeigen");
+    tipDrawCaption = new QLabel;
+    tipDrawCaption->setObjectName("TipDrawCaption");
+    tipDrawCaption->setTextFormat(Qt::PlainText);
+    QFont bold = tipDrawCaption->font();
+    bold.setBold(true);
+    tipDrawCaption->setFont(bold);
+    crossSumLabel = new QLabel;
+    crossSumLabel->setObjectName("CrossSumLabel");
+    crossSumLabel->setTextFormat(Qt::PlainText);
+    updateButton = makeButton<QToolButton>("TipUpdateButton", "⟳", "Ziehungsdaten laden");
+
+    bitBtn4 = makeButton<QPushButton>("BitBtn4", "Tipps berechnen",
+                                      "Starten Sie hier die Berechnung der Tippreihen.");
+    upDown8 = new QSpinBox;
+    upDown8->setObjectName("UpDown8");
+    upDown8->lineEdit()->setObjectName("Edit80");
+    upDown8->setRange(upDownSpec(8).minimum, upDownSpec(8).maximum);
+    speedButton13 = makeButton<QToolButton>(
+        "SpeedButton13", "☘",
+        "Hier können Sie den Zufall etwas nachhelfen und wirklich Ihren Tipp generieren");
+    speedButton11 = makeButton<QToolButton>("SpeedButton11", "✕", "Löschen aller Tipps");
+    speedButton15 = makeButton<QToolButton>("SpeedButton15", "💾", "Speichern des Tipps");
+    speedButton16 = makeButton<QToolButton>("SpeedButton16", "📂", "Tipp laden aus Datei");
+    speedButton4 = makeButton<QToolButton>(
+        "SpeedButton4", "Tipps in DB suchen",
+        "Hier können Sie suchen ob dieser Tipp schon einmal gezogen wurde");
+    button6 = makeButton<QPushButton>(
+        "Button6", "Verteilung der Tipps",
+        "Hier sehen Sie im Diagramm welche Zahlen wie oft gezogen wurden");
+    bitBtn7 = makeButton<QPushButton>("BitBtn7", "Tipp ausdrucken",
+                                      "Drucken SIe hier die berechneten Tipps aus");
+    submitButton = makeButton<QPushButton>("SubmitButton", "Tipp ab&geben",
+                                           "Hier können Sie den Tipp Online abgeben");
+    // Commands that later parts of the program provide stay visible but disabled.
+    for (QWidget* later : std::initializer_list<QWidget*>{
+             speedButton6, speedButton7, updateButton, bitBtn4, speedButton13, speedButton11,
+             speedButton15, speedButton16, speedButton4, button6, bitBtn7, submitButton})
+        later->setEnabled(false);
+
+    leftBanner = new SideBanner(QString::fromUtf8(kMakerBanner));
+    rightBanner = new SideBanner(QString::fromUtf8(kProductBanner));
+    for (SideBanner* banner : {leftBanner, rightBanner}) {
+        banner->setProperty("kavantoHint", true);
+        banner->setToolTip(QString::fromUtf8(kMakerHomePage));
+        connect(banner, &SideBanner::clicked, this,
+                [this] { ws().ui.openDocument(kMakerHomePage); });
+    }
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(speedButton6);
+    top->addWidget(tipDrawCaption, 1);
+    top->addWidget(speedButton7);
+    top->addSpacing(12);
+    top->addWidget(crossSumLabel);
+    top->addWidget(updateButton);
+
+    sheetGrid = new QGridLayout;
+    sheetGrid->setHorizontalSpacing(4);
+    sheetGrid->setVerticalSpacing(2);
+
+    auto* buttons = new QHBoxLayout;
+    for (QWidget* w : std::initializer_list<QWidget*>{speedButton11, speedButton15, speedButton16,
+                                                      speedButton4, button6, bitBtn7})
+        buttons->addWidget(w);
+    buttons->addStretch(1);
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(bitBtn4);
+    bottom->addWidget(upDown8);
+    bottom->addWidget(speedButton13);
+    bottom->addStretch(1);
+    bottom->addWidget(submitButton);
+
+    auto* centre = new QVBoxLayout;
+    centre->addLayout(top);
+    centre->addLayout(sheetGrid);
+    centre->addLayout(buttons);
+    centre->addStretch(1);
+    centre->addLayout(bottom);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(leftBanner);
+    layout->addLayout(centre, 1);
+    layout->addWidget(rightBanner);
+
+    connect(upDown8, &QSpinBox::valueChanged, this,
+            [this](int rows) { ws().options.setUpDown(8, rows); });
+}
+
+void TipOverviewPage::syncFromWorkspace() {
+    const Workspace& w = ws();
+    tipDrawCaption->setText(qs(w.tipDrawCaption));
+    crossSumLabel->setText(qs(w.crossSumCaption));
+    bitBtn4->setText(qs(w.startButtonCaption));
+    const QSignalBlocker blocker(upDown8);
+    upDown8->setValue(w.options.upDown(8));
+}
+
+} // namespace kav::gui

@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "LottoZahlen.h"
+#include "ProgramLocations.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Velmors Quotenfuchs Kavanto");
+    QApplication::setApplicationVersion(KAVANTO_VERSION);
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription("Velmors Quotenfuchs für Kavanto");
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption dataDir("data-dir", "Programmordner (Ziehungsdatei, land/, Script/).",
+                                     "DIR");
+    const QCommandLineOption settings("settings", "Einstellungsdatei.", "FILE");
+    parser.addOption(dataDir);
+    parser.addOption(settings);
+    parser.process(app);
+
+    kav::gui::StartParameters start;
+    start.programFolder = kav::platform::programFolder(parser.value(dataDir));
+    start.settingsFile = kav::platform::settingsFile(parser.value(settings));
+    start.today = kav::platform::systemToday;
+    start.randomSeed = kav::platform::clockSeed();
+    kav::gui::TForm1 window(std::move(start));
+    window.workspace().shortDayNames = kav::platform::systemShortDayNames();
+    window.startUp();
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,76 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ProgramLocations.h"
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QDir>
+#include <QFileInfo>
+#include <QLocale>
+#include <QStandardPaths>
+#include <chrono>
+
+namespace kav::platform {
+namespace {
+
+std::filesystem::path ensureFolder(const QString& dir) {
+    QDir().mkpath(dir);
+    return std::filesystem::path(QDir(dir).absolutePath().toStdString());
+}
+
+bool executableFolderServes(const QString& dir) {
+    const QDir folder(dir);
+    if (folder.exists("land") || folder.exists("ZahlenKav.dat"))
+        return true;
+    const QFileInfo info(dir);
+    const bool systemFolder = dir.startsWith("/usr") || dir.startsWith("/opt");
+    return info.isWritable() && !systemFolder;
+}
+
+} // namespace
+
+std::filesystem::path programFolder(const QString& explicitDir) {
+    if (!explicitDir.isEmpty())
+        return ensureFolder(explicitDir);
+    const QString fromEnv = qEnvironmentVariable("KAVANTO_DATA_DIR");
+    if (!fromEnv.isEmpty())
+        return ensureFolder(fromEnv);
+    const QString exeDir = QCoreApplication::applicationDirPath();
+    if (!exeDir.isEmpty() && executableFolderServes(exeDir))
+        return ensureFolder(exeDir);
+    return ensureFolder(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                        "/Velmor/Kavanto");
+}
+
+std::filesystem::path settingsFile(const QString& explicitFile) {
+    QString file = explicitFile;
+    if (file.isEmpty())
+        file = qEnvironmentVariable("KAVANTO_SETTINGS");
+    if (file.isEmpty())
+        file = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+               "/Velmor/Kavanto.conf";
+    return std::filesystem::path(QFileInfo(file).absoluteFilePath().toStdString());
+}
+
+DayCount systemToday() {
+    const QDate today = QDate::currentDate();
+    return dayCountFromCivil({today.year(), today.month(), today.day()});
+}
+
+std::uint32_t clockSeed() {
+    const auto ticks = std::chrono::high_resolution_clock::now().time_since_epoch().count();
+    return static_cast<std::uint32_t>(ticks);
+}
+
+std::array<std::string, 7> systemShortDayNames() {
+    const QLocale locale = QLocale::system();
+    std::array<std::string, 7> names;
+    for (int i = 0; i < 7; ++i) { // Qt counts Monday = 1 .. Sunday = 7
+        QString name = locale.dayName(i == 0 ? 7 : i, QLocale::ShortFormat);
+        if (name.endsWith('.')) // German abbreviations carry a full stop ("So."); captions don't
+            name.chop(1);
+        names[static_cast<std::size_t>(i)] = name.toStdString();
+    }
+    return names;
+}
+
+} // namespace kav::platform
