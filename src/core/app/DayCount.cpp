@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/DayCount.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -21,7 +22,9 @@ long daysFromEpoch(long y, long m, long d) {
 // 1899-12-30 is 25569 days before 1970-01-01.
 constexpr long kEpochOffset = 25569;
 
-bool isLeap(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
+bool isLeap(int y) {
+    return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+}
 
 int daysInMonth(int y, int m) {
     static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -97,8 +100,26 @@ std::optional<DayCount> parseShortDate(std::string_view text) {
     return dayCountFromCivil({y, m, d});
 }
 
+namespace {
+
+// 01.01.0001 and 31.12.9999 as day counts.
+constexpr double kFirstCalendarDay = -693593.0;
+constexpr double kLastCalendarDay = 2958465.0;
+
+DayCount clampedDay(double whole) {
+    if (std::isnan(whole))
+        return 0;
+    return static_cast<DayCount>(std::clamp(whole, kFirstCalendarDay, kLastCalendarDay));
+}
+
+} // namespace
+
 DayCount roundToDay(double value) {
-    return static_cast<DayCount>(std::nearbyint(value));
+    return clampedDay(std::nearbyint(value));
+}
+
+DayCount wholeDayOf(double value) {
+    return clampedDay(std::floor(value));
 }
 
 } // namespace kav

@@ -35,6 +35,10 @@ std::optional<DayCount> parseShortDate(std::string_view text);
 // A stored day count may carry a fraction; this is the whole day it falls on, rounded
 // to the nearest day with halves to even, as the pickers round.
 DayCount roundToDay(double value);
+// The day a stored day count falls on (the fraction is the time of day).
+DayCount wholeDayOf(double value);
+// Both conversions keep a damaged value (NaN, infinity, a huge count from a broken
+// record) a calendar day of the years 1..9999: NaN becomes day 0, the rest is clamped.
 
 // The earliest date the two date pickers accept: 6 February 2005.
 inline constexpr DayCount kMinimumPickerDate = 38389;

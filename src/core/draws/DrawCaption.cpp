@@ -4,15 +4,13 @@
 #include "app/DayCount.h"
 #include "app/Workspace.h"
 
-#include <cmath>
-
 namespace kav {
 
 std::string drawCaptionText(const CurrentDraw& draw, CaptionVariant variant,
                             const std::array<std::string, 7>& shortDayNames) {
-    const auto day = static_cast<DayCount>(std::floor(draw.date));
-    std::string text = shortDayNames[static_cast<std::size_t>(weekdayOf(day))] + " " +
-                       formatCaptionDate(day);
+    const DayCount day = wholeDayOf(draw.date);
+    std::string text =
+        shortDayNames[static_cast<std::size_t>(weekdayOf(day))] + " " + formatCaptionDate(day);
     text += variant == CaptionVariant::A ? "   " : "  ";
     for (int i = 0; i < kNumbersPerDraw; ++i)
         text += "  " + std::to_string(draw.number(i));

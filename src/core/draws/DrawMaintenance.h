@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "draws/DrawRecord.h"
+
+#include <span>
+#include <vector>
+
+namespace kav {
+
+class Workspace;
+
+// "Eingeben": opens the draw entry dialog on the draw dated on the end date (or the newest
+// draw), and on OK stores the entered draw with its numbers in ascending order: appended
+// when it is newer than every stored draw, otherwise merged into date order through the
+// temporary file, replacing a draw of the same date. Then the end date goes back to the
+// draw the dialog was opened with and the current draw is selected for it.
+// Throws IoError for a missing or empty draw file (nothing is written) and for a failed
+// write (the draw file stays as it was).
+void enterDraw(Workspace& ws);
+
+// "Löschen": removes every draw dated like the current draw, without asking, by a rewrite
+// through "Zahlen.da~", then selects the current draw for the end date.
+void deleteCurrentDraw(Workspace& ws);
+
+// The record the entry dialog's answer is stored as: its date, its numbers sorted
+// ascending, its key number, zero in both reserved bytes.
+DrawRecord enteredRecord(const DrawRecord& answer);
+
+// `records` with `entry` placed before the first record not dated before it; records dated
+// exactly like `entry` are left out, so it replaces them.
+std::vector<DrawRecord> mergedRecords(std::span<const DrawRecord> records, const DrawRecord& entry);
+
+} // namespace kav

@@ -1,0 +1,110 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "evaluation/TipFile.h"
+
+#include "app/AtomicFile.h"
+#include "app/Workspace.h"
+#include "evaluation/DrawSelection.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <memory>
+#include <string_view>
+
+namespace kav {
+namespace {
+
+// No line the program writes comes near this; longer ones are junk, not rows.
+constexpr std::size_t kMaxLineLength = 4096;
+
+constexpr int kTuesday = 2;
+
+struct FileCloser {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+};
+
+// One line as the text reader sees it: up to LF, a CR before it dropped. At the end of
+// the file the line is empty. A line over the limit is consumed whole and read as empty.
+std::string nextLine(std::FILE* in, const std::filesystem::path& path) {
+    std::string line;
+    bool overlong = false;
+    for (int c = std::getc(in); c != EOF && c != '\n'; c = std::getc(in)) {
+        if (line.size() < kMaxLineLength)
+            line.push_back(static_cast<char>(c));
+        else
+            overlong = true;
+    }
+    if (std::ferror(in))
+        throw IoError(ioErrorText("Lesen", path, errno));
+    if (overlong)
+        return {};
+    if (!line.empty() && line.back() == '\r')
+        line.pop_back();
+    return line;
+}
+
+void fillRow(TipSheet& sheet, int row, std::string_view line) {
+    for (int column = 0; column < TipSheet::kKeyColumn; ++column) {
+        const std::size_t comma = line.find(',');
+        if (comma == std::string_view::npos) {
+            sheet.setCell(row, column, "");
+            continue;
+        }
+        sheet.setCell(row, column, line.substr(0, comma));
+        line.remove_prefix(comma + 1);
+    }
+    sheet.setCell(row, TipSheet::kKeyColumn, line);
+}
+
+FileDialogRequest tipFileDialog(const Workspace& ws, std::string proposedName) {
+    return {ws.programFolder, std::move(proposedName), kTipFileFilter, kTipFileExtension};
+}
+
+} // namespace
+
+std::string proposedTipFileName(DayCount endDate) {
+    const int daysOn = weekdayOf(endDate) == kTuesday ? 3 : 4;
+    return formatCompactDate(endDate + daysOn) + "." + kTipFileExtension;
+}
+
+std::string tipFileText(const TipSheet& sheet) {
+    std::string text;
+    for (int row = 0; row < TipSheet::kRows; ++row) {
+        if (sheet.cell(row, 0).empty())
+            continue;
+        for (int column = 0; column < TipSheet::kColumns; ++column) {
+            if (column > 0)
+                text += ',';
+            text += sheet.cell(row, column);
+        }
+        text += "\r\n";
+    }
+    return text;
+}
+
+void saveTipFile(const TipSheet& sheet, const std::filesystem::path& path) {
+    writeFileAtomically(path, tipFileText(sheet));
+}
+
+void loadTipFile(TipSheet& sheet, const std::filesystem::path& path) {
+    errno = 0;
+    const std::unique_ptr<std::FILE, FileCloser> in(std::fopen(path.c_str(), "rb"));
+    if (!in)
+        throw IoError(ioErrorText("Öffnen", path, errno));
+    sheet.clearUnlocked();
+    for (int row = 0; row < TipSheet::kRows; ++row)
+        fillRow(sheet, row, nextLine(in.get(), path));
+}
+
+void SpeedButton15Click(Workspace& ws) {
+    const auto proposed = proposedTipFileName(ws.endPicker.value);
+    if (const auto path = ws.ui.chooseSaveFile(tipFileDialog(ws, proposed)))
+        saveTipFile(ws.sheet, *path);
+}
+
+void SpeedButton16Click(Workspace& ws) {
+    if (const auto path = ws.ui.chooseOpenFile(tipFileDialog(ws, "")))
+        loadTipFile(ws.sheet, *path);
+    SpeedButton5Click(ws);
+}
+
+} // namespace kav

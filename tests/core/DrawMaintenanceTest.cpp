@@ -1,0 +1,132 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "draws/DrawMaintenance.h"
+
+#include "draws/DrawNavigation.h"
+#include "evaluation/DrawSelection.h"
+#include "support/WorkspaceFixture.h"
+
+namespace kav::test {
+namespace {
+
+const std::vector<DrawRecord> kDraws{
+    draw(day(2024, 5, 18), {3, 14, 25, 36, 47}, 1),
+    draw(day(2024, 5, 25), {5, 12, 30, 40, 50}, 3),
+    draw(day(2024, 6, 1), {1, 2, 3, 4, 54}, 0),
+};
+
+class DrawMaintenance : public WorkspaceTest {
+protected:
+    DrawMaintenance() { writeDraws(kDraws); }
+
+    void showDrawOf(double date) {
+        ws.endPicker.set(roundToDay(date));
+        SpeedButton5Click(ws);
+    }
+    void enter(const DrawRecord& answer) {
+        ui.drawAnswers.push_back(answer);
+        enterDraw(ws);
+    }
+    bool temporaryFilesLeft() const {
+        return std::filesystem::exists(folder.path() / DrawFile::kMergeTemporary) ||
+               std::filesystem::exists(folder.path() / DrawFile::kDeleteTemporary);
+    }
+};
+
+TEST_F(DrawMaintenance, TheDialogOpensOnTheDrawOfTheEndDateOrTheNewest) {
+    showDrawOf(day(2024, 5, 25));
+    enterDraw(ws);
+    ws.endPicker.set(roundToDay(day(2024, 5, 20)));
+    enterDraw(ws);
+    EXPECT_EQ(ui.drawPresets, (std::vector<DrawRecord>{kDraws[1], kDraws[2]}));
+}
+
+TEST_F(DrawMaintenance, ANewerDrawIsAppendedSortedAndTheFormerDrawStaysOnDisplay) {
+    showDrawOf(day(2024, 6, 1));
+    enter(draw(day(2024, 6, 8), {40, 7, 22, 3, 15}, 9));
+
+    std::vector<DrawRecord> expected = kDraws;
+    expected.push_back(draw(day(2024, 6, 8), {3, 7, 15, 22, 40}, 9));
+    EXPECT_EQ(storedDraws(), expected);
+    EXPECT_EQ(ws.current.date, kDraws[2].date);
+
+    SpeedButton7Click(ws);
+    EXPECT_EQ(ws.current.date, day(2024, 6, 8));
+    EXPECT_EQ(ws.current.crossSum(), 87);
+}
+
+TEST_F(DrawMaintenance, ADrawOfAStoredDateReplacesItAndKeepsTheFileLength) {
+    showDrawOf(day(2024, 5, 25));
+    const auto sizeBefore = std::filesystem::file_size(ws.drawFile().path());
+    enter(draw(day(2024, 5, 25), {9, 8, 7, 6, 5}, 4));
+
+    EXPECT_EQ(std::filesystem::file_size(ws.drawFile().path()), sizeBefore);
+    const std::vector<DrawRecord> expected{kDraws[0], draw(day(2024, 5, 25), {5, 6, 7, 8, 9}, 4),
+                                           kDraws[2]};
+    EXPECT_EQ(storedDraws(), expected);
+    EXPECT_FALSE(temporaryFilesLeft());
+    EXPECT_EQ(ws.current.number(0), 5); // the corrected draw is current again
+}
+
+TEST_F(DrawMaintenance, ADrawBetweenTwoStoredDrawsIsInsertedInDateOrder) {
+    enter(draw(day(2024, 5, 22), {1, 2, 3, 4, 5}, 6));
+    const std::vector<DrawRecord> expected{kDraws[0], draw(day(2024, 5, 22), {1, 2, 3, 4, 5}, 6),
+                                           kDraws[1], kDraws[2]};
+    EXPECT_EQ(storedDraws(), expected);
+    EXPECT_FALSE(temporaryFilesLeft());
+}
+
+TEST(DrawMerge, EveryDrawOfTheEntryDateIsReplacedByOne) {
+    const DrawRecord entry = draw(day(2024, 5, 25), {1, 2, 3, 4, 5}, 0);
+    const std::vector<DrawRecord> twice{kDraws[0], kDraws[1], kDraws[1], kDraws[2]};
+    EXPECT_EQ(mergedRecords(twice, entry), (std::vector<DrawRecord>{kDraws[0], entry, kDraws[2]}));
+    const DrawRecord first = draw(day(2020, 1, 1), {1, 2, 3, 4, 5}, 0);
+    EXPECT_EQ(mergedRecords(kDraws, first).front(), first);
+}
+
+TEST_F(DrawMaintenance, AnAbortedDialogWritesNothing) {
+    const std::string before = readBytes(ws.drawFile().path());
+    enterDraw(ws);
+    EXPECT_EQ(readBytes(ws.drawFile().path()), before);
+}
+
+TEST_F(DrawMaintenance, AMissingOrEmptyFileStopsTheEntryBeforeTheDialog) {
+    writeDraws({});
+    EXPECT_THROW(enterDraw(ws), IoError);
+    std::filesystem::remove(ws.drawFile().path());
+    EXPECT_THROW(enterDraw(ws), IoError);
+    EXPECT_TRUE(ui.drawPresets.empty());
+    EXPECT_FALSE(ws.drawFile().exists());
+}
+
+TEST_F(DrawMaintenance, AFailedRewriteLeavesTheDrawFileAsItWas) {
+    const std::string before = readBytes(ws.drawFile().path());
+    // A folder in the way of the temporary file makes its creation fail.
+    std::filesystem::create_directory(folder.path() / DrawFile::kMergeTemporary);
+    std::filesystem::create_directory(folder.path() / DrawFile::kDeleteTemporary);
+    showDrawOf(day(2024, 5, 25));
+
+    EXPECT_THROW(enter(draw(day(2024, 5, 25), {1, 2, 3, 4, 5}, 0)), IoError);
+    EXPECT_THROW(deleteCurrentDraw(ws), IoError);
+    EXPECT_EQ(readBytes(ws.drawFile().path()), before);
+    EXPECT_EQ(ui.busyChanges, (std::vector<bool>{true, false}));
+}
+
+TEST_F(DrawMaintenance, AnEntryBeforeThePickersFirstDateIsStoredThenReported) {
+    writeDraws({draw(day(2005, 1, 30), {1, 2, 3, 4, 5}, 0)});
+    EXPECT_THROW(enter(draw(day(2005, 1, 30), {6, 7, 8, 9, 10}, 1)), std::runtime_error);
+    EXPECT_EQ(storedDraws().front().number(0), 6);
+}
+
+TEST_F(DrawMaintenance, DeletingRemovesEveryDrawOfTheCurrentDateAndShowsTheNextOne) {
+    writeDraws({kDraws[0], kDraws[1], kDraws[1], kDraws[2]});
+    showDrawOf(day(2024, 5, 25));
+    deleteCurrentDraw(ws);
+
+    EXPECT_EQ(storedDraws(), (std::vector<DrawRecord>{kDraws[0], kDraws[2]}));
+    EXPECT_EQ(ws.current.date, kDraws[2].date);
+    EXPECT_FALSE(temporaryFilesLeft());
+    EXPECT_TRUE(ui.questions.empty());
+}
+
+} // namespace
+} // namespace kav::test

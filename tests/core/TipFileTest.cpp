@@ -1,0 +1,150 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "evaluation/TipFile.h"
+
+#include "support/WorkspaceFixture.h"
+
+namespace kav::test {
+namespace {
+
+using Row = std::array<std::string, 6>;
+
+class TipFile : public WorkspaceTest {
+protected:
+    std::filesystem::path file(const char* name) const { return folder.path() / name; }
+    void loadText(const std::string& bytes) {
+        writeBytes(file("in.hlt"), bytes);
+        loadTipFile(ws.sheet, file("in.hlt"));
+    }
+};
+
+TEST(TipFileName, ProposesTheNextDrawDayAfterTheEndDate) {
+    struct Case {
+        CivilDate end;
+        const char* name;
+    };
+    const Case cases[] = {
+        {{2024, 6, 2}, "20240606.hlt"},   // Sunday -> Thursday
+        {{2024, 6, 4}, "20240607.hlt"},   // Tuesday -> Friday
+        {{2024, 6, 1}, "20240605.hlt"},   // Saturday -> Wednesday
+        {{2024, 12, 29}, "20250102.hlt"}, // across the year
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(proposedTipFileName(dayCountFromCivil(c.end)), c.name);
+}
+
+TEST_F(TipFile, SavesFilledRowsOnlyAndLoadsThemIntoConsecutiveRows) {
+    setRow(0, {"3", "7", "15", "22", "40", "5"});
+    setRow(1, {"", "8", "9", "10", "11", "2"}); // skipped: its first cell is empty
+    setRow(2, {"1", "", "30", "44", "54", ""});
+    saveTipFile(ws.sheet, file("t.hlt"));
+    EXPECT_EQ(readBytes(file("t.hlt")), "3,7,15,22,40,5\r\n1,,30,44,54,\r\n");
+
+    ws.sheet.setLocked(5, true);
+    setRow(5, {"9", "9", "9", "9", "9", "9"});
+    loadTipFile(ws.sheet, file("t.hlt"));
+    EXPECT_EQ(row(0), (Row{"3", "7", "15", "22", "40", "5"}));
+    EXPECT_EQ(row(1), (Row{"1", "", "30", "44", "54", ""}));
+    for (int r = 2; r < TipSheet::kRows; ++r)
+        EXPECT_EQ(row(r), Row{}) << "row " << r; // also the locked row: the file fills all rows
+    EXPECT_TRUE(ws.sheet.locked(5));
+}
+
+TEST_F(TipFile, AnEmptySheetGivesAnEmptyFileThatClearsTheSheet) {
+    saveTipFile(ws.sheet, file("empty.hlt"));
+    EXPECT_EQ(readBytes(file("empty.hlt")), "");
+    setRow(4, {"1", "2", "3", "4", "5", "6"});
+    ws.sheet.setSum(4, "15");
+    loadTipFile(ws.sheet, file("empty.hlt"));
+    EXPECT_EQ(row(4), Row{});
+    EXPECT_EQ(ws.sheet.sum(4), "");
+}
+
+TEST_F(TipFile, LinesAreSplitAtTheFirstFiveCommasAndValidated) {
+    struct Case {
+        const char* line;
+        Row row;
+    };
+    const Case cases[] = {
+        {"3,7,15,22,40,5", {"3", "7", "15", "22", "40", "5"}},
+        {"3,7,15,22,40,5\r", {"3", "7", "15", "22", "40", "5"}},
+        {"07, 8,x,22,40,5", {"7", "8", "", "22", "40", "5"}},
+        {"3,7,5", {"3", "7", "", "", "", "5"}}, // fields without a comma stay empty
+        {"3,7,15", {"3", "7", "", "", "", ""}}, // "15" lands in the key cell: out of range
+        {"1,2,3,4,5,6,7", {"1", "2", "3", "4", "5", ""}},
+        {"55,0,-3,+4,54,10", {"", "", "", "4", "54", ""}},
+        {"", Row{}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line);
+        loadText(std::string(c.line) + "\n");
+        EXPECT_EQ(row(0), c.row);
+    }
+}
+
+TEST_F(TipFile, JunkLoadsOnlyValidCellsIntoTwelveRows) {
+    std::string junk;
+    for (int i = 0; i < 5000; ++i) // every byte but the line feed, NUL and CR included
+        junk += static_cast<char>((i * 37 + 11) % 256 == '\n' ? 0 : (i * 37 + 11) % 256);
+    junk += "\n" + std::string(100000, '7') + ",1,2,3,4,5\n"; // an overlong line: an empty row
+    for (int i = 0; i < 3000; ++i)
+        junk += "1,2,3,4,5,6\r\n";
+    loadText(junk);
+    for (int r = 0; r < TipSheet::kRows; ++r)
+        for (int c = 0; c < TipSheet::kColumns; ++c) {
+            const std::string& text = ws.sheet.cell(r, c);
+            EXPECT_EQ(validatedCellText(text, c == TipSheet::kKeyColumn), text);
+        }
+    EXPECT_EQ(row(1), Row{});
+    EXPECT_EQ(row(11), (Row{"1", "2", "3", "4", "5", "6"}));
+}
+
+TEST_F(TipFile, AFailedSaveKeepsTheEarlierFile) {
+    writeBytes(file("keep.hlt"), "1,2,3,4,5,6\r\n");
+    setRow(0, {"3", "7", "15", "22", "40", "5"});
+    std::filesystem::create_directory(file("keep.hlt.kav~")); // the temporary file cannot be made
+    EXPECT_THROW(saveTipFile(ws.sheet, file("keep.hlt")), IoError);
+    EXPECT_EQ(readBytes(file("keep.hlt")), "1,2,3,4,5,6\r\n");
+
+    EXPECT_THROW(saveTipFile(ws.sheet, file("no/such/folder.hlt")), IoError);
+}
+
+TEST_F(TipFile, AFileThatCannotBeOpenedLeavesTheSheetAlone) {
+    setRow(0, {"3", "7", "15", "22", "40", "5"});
+    EXPECT_THROW(loadTipFile(ws.sheet, file("missing.hlt")), IoError);
+    EXPECT_EQ(row(0), (Row{"3", "7", "15", "22", "40", "5"}));
+}
+
+TEST_F(TipFile, SaveButtonProposesTheNameInTheProgramFolder) {
+    ws.endPicker.set(dayCountFromCivil({2024, 6, 2}));
+    setRow(0, {"3", "7", "15", "22", "40", "5"});
+    SpeedButton15Click(ws); // cancelled
+    ui.fileAnswers.push_back(file("chosen.hlt"));
+    SpeedButton15Click(ws);
+
+    ASSERT_EQ(ui.saveRequests.size(), 2u);
+    const FileDialogRequest& request = ui.saveRequests[0];
+    EXPECT_EQ(request.initialFolder, folder.path());
+    EXPECT_EQ(request.proposedName, "20240606.hlt");
+    EXPECT_EQ(request.filter, "Tippdatei|*.hlt");
+    EXPECT_EQ(request.defaultExtension, "hlt");
+    EXPECT_EQ(readBytes(file("chosen.hlt")), "3,7,15,22,40,5\r\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
+}
+
+TEST_F(TipFile, LoadButtonEvaluatesAlsoAfterACancelledDialog) {
+    writeDraws({draw(day(2024, 6, 2), {5, 12, 30, 40, 50}, 3)});
+    ws.endPicker.set(dayCountFromCivil({2024, 6, 2}));
+    setRow(0, {"50", "40", "1", "2", "3", "3"});
+    SpeedButton16Click(ws);
+    EXPECT_EQ(ws.sheet.hits(0), "2 + R");
+
+    writeBytes(file("t.hlt"), "5,12,30,1,2,0\r\n");
+    ui.fileAnswers.push_back(file("t.hlt"));
+    SpeedButton16Click(ws);
+    EXPECT_EQ(row(0), (Row{"1", "2", "5", "12", "30", "0"}));
+    EXPECT_EQ(ws.sheet.hits(0), "3");
+    EXPECT_EQ(ui.openRequests.back().filter, "Tippdatei|*.hlt");
+}
+
+} // namespace
+} // namespace kav::test

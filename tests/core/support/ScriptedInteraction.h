@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "app/Interaction.h"
+
+#include <deque>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kav::test {
+
+// An Interaction that records what the core asked and answers from prepared lists.
+// Questions without a prepared answer get "No"/cancel, dialogs without one are cancelled.
+class ScriptedInteraction : public Interaction {
+public:
+    void showMessage(const std::string& text, const std::string& caption) override {
+        messages.push_back(caption.empty() ? text : caption + ": " + text);
+    }
+    void showError(const std::string& text) override { errors.push_back(text); }
+    bool askYesNo(const std::string& text, const std::string&) override {
+        questions.push_back(text);
+        return pop(yesNoAnswers).value_or(false);
+    }
+    std::optional<std::string> askText(const std::string&, const std::string& prompt,
+                                       const std::string&) override {
+        questions.push_back(prompt);
+        return pop(textAnswers).value_or(std::nullopt);
+    }
+    void processPendingInput() override {}
+    void repaint() override {}
+    void setBusy(bool busy) override { busyChanges.push_back(busy); }
+    void playSound(const std::string& fileName) override { sounds.push_back(fileName); }
+    void openDocument(const std::string& pathOrUrl) override { opened.push_back(pathOrUrl); }
+
+    std::optional<DrawRecord> editDraw(const DrawRecord& preset) override {
+        drawPresets.push_back(preset);
+        return pop(drawAnswers).value_or(std::nullopt);
+    }
+    std::optional<std::filesystem::path> chooseSaveFile(const FileDialogRequest& r) override {
+        saveRequests.push_back(r);
+        return pop(fileAnswers).value_or(std::nullopt);
+    }
+    std::optional<std::filesystem::path> chooseOpenFile(const FileDialogRequest& r) override {
+        openRequests.push_back(r);
+        return pop(fileAnswers).value_or(std::nullopt);
+    }
+
+    // Answers, taken front first.
+    std::deque<bool> yesNoAnswers;
+    std::deque<std::optional<std::string>> textAnswers;
+    std::deque<std::optional<DrawRecord>> drawAnswers;
+    std::deque<std::optional<std::filesystem::path>> fileAnswers;
+
+    // What was asked or shown.
+    std::vector<std::string> messages;
+    std::vector<std::string> errors;
+    std::vector<std::string> questions;
+    std::vector<std::string> sounds;
+    std::vector<std::string> opened;
+    std::vector<bool> busyChanges;
+    std::vector<DrawRecord> drawPresets;
+    std::vector<FileDialogRequest> saveRequests;
+    std::vector<FileDialogRequest> openRequests;
+
+private:
+    template <typename T> static std::optional<T> pop(std::deque<T>& answers) {
+        if (answers.empty())
+            return std::nullopt;
+        T front = std::move(answers.front());
+        answers.pop_front();
+        return front;
+    }
+};
+
+} // namespace kav::test
