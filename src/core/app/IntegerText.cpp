@@ -2,23 +2,28 @@
 #include "app/IntegerText.h"
 
 #include <charconv>
+#include <limits>
 
 namespace kav {
 
 std::optional<int> parseInteger(std::string_view text) {
-    std::size_t pos = 0;
-    while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t'))
-        ++pos;
-    text.remove_prefix(pos);
-    if (!text.empty() && text.front() == '+')
-        text.remove_prefix(1);
-    if (text.empty() || text.front() == '+' || text.front() == ' ')
+    const std::size_t start = text.find_first_not_of(" \t");
+    if (start == std::string_view::npos)
         return std::nullopt;
-    int value = 0;
-    const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    text.remove_prefix(start);
+    const bool negative = text.front() == '-';
+    if (negative || text.front() == '+')
+        text.remove_prefix(1);
+    if (text.empty() || text.front() < '0' || text.front() > '9')
+        return std::nullopt;
+    long long magnitude = 0;
+    const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), magnitude);
     if (ec != std::errc{} || ptr != text.data() + text.size())
         return std::nullopt;
-    return value;
+    const long long value = negative ? -magnitude : magnitude;
+    if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max())
+        return std::nullopt;
+    return static_cast<int>(value);
 }
 
 } // namespace kav

@@ -1,0 +1,109 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/SettingsLoad.h"
+
+#include "support/WorkspaceFixture.h"
+
+#include <gtest/gtest.h>
+
+namespace kav::test {
+namespace {
+
+class SettingsLoadTest : public WorkspaceTest {
+protected:
+    SettingsLoadTest() { ws.evaluationSwitch = false; }
+    DayCount today() const { return ws.today(); }
+};
+
+TEST_F(SettingsLoadTest, FirstRunKeepsDefaultsAndSavesTheWholeList) {
+    loadSettings(ws, {});
+    EXPECT_TRUE(ws.evaluationSwitch);
+    EXPECT_TRUE(ws.options.checkBox(3));
+    EXPECT_FALSE(ws.options.checkBox(1));
+    EXPECT_EQ(ws.options.upDown(7), 50);
+    EXPECT_EQ(ws.options.radioGroup1(), 2);
+    EXPECT_EQ(ws.options.proxyPort, "80");
+    EXPECT_EQ(ws.startPicker.value, kMinimumPickerDate);
+
+    const SettingsValues saved = saveSettings(ws, true);
+    // 29 check boxes, height, width, Sprache, RadioGroup1, 19 spin fields, 72 cells,
+    // the two proxy fields and the start date.
+    EXPECT_EQ(saved.size(), 29u + 2 + 1 + 1 + 19 + 72 + 2 + 1);
+    EXPECT_EQ(saved.at("Chekcbox3"), SettingValue::ofInteger(1));
+    EXPECT_EQ(saved.at("Edit79"), SettingValue::ofText(""));
+    EXPECT_EQ(saveSettings(ws, false).count("height"), 0u);
+}
+
+TEST_F(SettingsLoadTest, UpDown6IsClampedAfterItsMaximumFollowsCheckBox31) {
+    loadSettings(ws, {{"UpDown6", SettingValue::ofInteger(7)}});
+    EXPECT_EQ(ws.options.upDown(6), 5);
+    loadSettings(ws, {{"UpDown6", SettingValue::ofInteger(7)},
+                      {"Chekcbox31", SettingValue::ofInteger(3)}}); // non-zero reads as true
+    EXPECT_EQ(ws.options.upDown(6), 7);
+}
+
+TEST_F(SettingsLoadTest, StartDateMustLieAWeekBack) {
+    loadSettings(ws, {{"DateTimePicker2", SettingValue::ofDate(today() - 3)}});
+    EXPECT_EQ(ws.startPicker.value, kMinimumPickerDate);
+    loadSettings(ws, {{"DateTimePicker2", SettingValue::ofDate(today() - 10)}});
+    EXPECT_EQ(ws.startPicker.value, today() - 10);
+    // A date of the wrong size fails its read: the minimum date.
+    SettingValue broken = SettingValue::ofDate(today() - 10);
+    broken.binary.pop_back();
+    loadSettings(ws, {{"DateTimePicker2", broken}});
+    EXPECT_EQ(ws.startPicker.value, kMinimumPickerDate);
+}
+
+TEST_F(SettingsLoadTest, AWrongTypeEndsOnlyItsGuardedUnit) {
+    SettingsValues values{
+        {"UpDown1", SettingValue::ofInteger(60)},  {"UpDown3", SettingValue::ofInteger(4)},
+        {"UpDown4", SettingValue::ofText("3")},    {"UpDown5", SettingValue::ofInteger(3)},
+        {"Edit1", SettingValue::ofText("12")},     {"ProxyHostEdit", SettingValue::ofText("p")},
+        {"ProxyPortEdit", SettingValue::ofText("8080")},
+        {"RadioGroup1", SettingValue::ofText("1")}, {"Chekcbox1", SettingValue::ofInteger(1)},
+    };
+    loadSettings(ws, values);
+    EXPECT_EQ(ws.options.upDown(1), 60);
+    EXPECT_EQ(ws.options.upDown(3), 4);
+    EXPECT_EQ(ws.options.upDown(4), 0); // default: the unit stopped at the string
+    EXPECT_EQ(ws.options.upDown(5), 1);
+    EXPECT_EQ(ws.sheet.cell(0, 0), "");
+    EXPECT_EQ(ws.options.radioGroup1(), 2); // a damaged radio value keeps its default
+    EXPECT_TRUE(ws.options.checkBox(1));
+    EXPECT_EQ(ws.options.proxyHost, "p");
+    EXPECT_EQ(ws.options.proxyPort, "8080");
+}
+
+TEST_F(SettingsLoadTest, CellsAreValidatedAndPortFollowsAnEmptyHost) {
+    loadSettings(ws, {{"Edit1", SettingValue::ofText("60")},
+                      {"Edit2", SettingValue::ofText("07")},
+                      {"Edit6", SettingValue::ofText("0")},
+                      {"ProxyPortEdit", SettingValue::ofText("3128")}});
+    EXPECT_EQ(ws.sheet.cell(0, 0), "");
+    EXPECT_EQ(ws.sheet.cell(0, 1), "7");
+    EXPECT_EQ(ws.sheet.cell(0, 5), "0");
+    EXPECT_EQ(ws.options.proxyPort, "80");
+}
+
+TEST_F(SettingsLoadTest, StoreFileRoundTripsEveryType) {
+    loadSettings(ws, {{"Edit1", SettingValue::ofText("12")},
+                      {"DateTimePicker2", SettingValue::ofDate(today() - 30)},
+                      {"ProxyHostEdit", SettingValue::ofText("a=b:c\\d\ne")}});
+    const SettingsValues saved = saveSettings(ws, true);
+    const auto path = folder.path() / "sub" / "Kavanto.conf";
+    ASSERT_TRUE(writeSettingsFile(path, saved));
+    EXPECT_EQ(readSettingsFile(path), saved);
+    EXPECT_TRUE(readSettingsFile(folder.path() / "missing.conf").empty());
+    EXPECT_TRUE(parseSettingsFile("garbage\nx=dword:notanumber\ny=binary:ABC\n=sz:1\n").empty());
+}
+
+TEST(SettableNames, OnlyStoreValuesTheToolMaySet) {
+    for (const char* ok : {"Chekcbox1", "Chekcbox31", "UpDown1", "UpDown19", "RadioGroup1",
+                           "Edit1", "Edit36", "Edit43", "Edit79"})
+        EXPECT_TRUE(isSettableName(ok)) << ok;
+    for (const char* bad : {"Chekcbox17", "Chekcbox21", "Chekcbox32", "CheckBox1", "UpDown0",
+                            "UpDown20", "Edit37", "Edit55", "Edit80", "Edit", "Edit1x", "height"})
+        EXPECT_FALSE(isSettableName(bad)) << bad;
+}
+
+} // namespace
+} // namespace kav::test
