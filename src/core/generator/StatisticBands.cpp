@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "generator/StatisticBands.h"
+
+#include "stats/Chart.h"
+
+#include <algorithm>
+
+namespace kav {
+
+int nearestHalfEven(std::int64_t numerator, std::int64_t denominator) {
+    // Floor division, then compare the remainder with half the denominator.
+    std::int64_t quotient = numerator / denominator;
+    std::int64_t remainder = numerator % denominator;
+    if (remainder < 0) {
+        --quotient;
+        remainder += denominator;
+    }
+    const std::int64_t twice = 2 * remainder;
+    if (twice > denominator || (twice == denominator && quotient % 2 != 0))
+        ++quotient;
+    return static_cast<int>(quotient);
+}
+
+CountRange countRangeOf(const Chart& chart) {
+    if (chart.points.empty())
+        return {};
+    CountRange range{chart.points.front().y, chart.points.front().y};
+    for (const ChartPoint& p : chart.points) {
+        range.min = std::min(range.min, p.y);
+        range.max = std::max(range.max, p.y);
+    }
+    return range;
+}
+
+namespace {
+
+std::int64_t spread(CountRange range) {
+    return static_cast<std::int64_t>(range.max) - range.min;
+}
+
+} // namespace
+
+CountBand frequentGroupBand(CountRange range) {
+    // Nearest(Max - 0.3 * (Max - Min)) < count <= Max
+    return {nearestHalfEven(10 * std::int64_t{range.max} - 3 * spread(range), 10), range.max, true};
+}
+
+CountBand rareGroupBand(CountRange range) {
+    // 0 < count <= Nearest(Min + 0.3 * (Max - Min)): a group never drawn stays out.
+    return {0, nearestHalfEven(10 * std::int64_t{range.min} + 3 * spread(range), 10), true};
+}
+
+CountBand topNumberBand(CountRange range, int percent, int divisor) {
+    // Nearest(Max - q/100 * (Max - Min)) <= count <= Max, q = percent / divisor
+    const std::int64_t denominator = 100 * std::int64_t{divisor};
+    return {nearestHalfEven(denominator * range.max - percent * spread(range), denominator),
+            range.max, false};
+}
+
+CountBand bottomNumberBand(CountRange range, int percent, int divisor) {
+    // Min <= count <= Nearest(Min + q/100 * (Max - Min))
+    const std::int64_t denominator = 100 * std::int64_t{divisor};
+    return {range.min,
+            nearestHalfEven(denominator * range.min + percent * spread(range), denominator), false};
+}
+
+} // namespace kav

@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+namespace kav {
+
+class Workspace;
+
+// What a run leaves for a caller that reports it (the command-line tool prints it).
+struct TipRunSummary {
+    bool ran = false; // false when the call only stopped a run in progress
+    int attempts = 0; // the attempt counter at the end of the run
+    bool budgetUsedUp = false;
+};
+
+// "Tipps berechnen", behind the button `BitBtn4` and the menu entry "&Berechnen": fills
+// the unlocked rows of the tip sheet with rows drawn from the candidate pool that pass
+// the row rules; all rows share one attempt budget. While a run is in progress the start
+// button shows message 20 "Stoppen", and calling this again only puts the idle caption
+// back, which the run notices before its next attempt. Equal seeds, options and draw
+// files give equal rows. Throws IoError (after putting the window state back) when the
+// draw file cannot be read.
+TipRunSummary Label28Click(Workspace& ws);
+
+} // namespace kav
