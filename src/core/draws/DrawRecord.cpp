@@ -27,7 +27,7 @@ std::array<std::uint8_t, kRecordSize> DrawRecord::encode() const {
     const auto bits = std::bit_cast<std::uint64_t>(date);
     for (std::size_t i = 0; i < 8; ++i)
         out[i] = static_cast<std::uint8_t>(bits >> (8 * i));
-    std::memcpy(out.data() + 8, slots.data(), slots.size());
+    std::memcpy(out.data() + 8, slotValues.data(), slotValues.size());
     return out;
 }
 
@@ -37,7 +37,7 @@ DrawRecord DrawRecord::decode(const std::uint8_t* bytes) {
         bits |= static_cast<std::uint64_t>(bytes[i]) << (8 * i);
     DrawRecord r;
     r.date = std::bit_cast<double>(bits);
-    std::memcpy(r.slots.data(), bytes + 8, r.slots.size());
+    std::memcpy(r.slotValues.data(), bytes + 8, r.slotValues.size());
     return r;
 }
 
@@ -45,8 +45,8 @@ DrawRecord DrawRecord::make(double date, const std::array<int, 5>& numbers, int 
     DrawRecord r;
     r.date = date;
     for (std::size_t i = 0; i < numbers.size(); ++i)
-        r.slots[i] = static_cast<std::uint8_t>(numbers[i]);
-    r.slots[6] = static_cast<std::uint8_t>(key);
+        r.slotValues[i] = static_cast<std::uint8_t>(numbers[i]);
+    r.slotValues[6] = static_cast<std::uint8_t>(key);
     return r;
 }
 

@@ -15,10 +15,10 @@ inline constexpr std::size_t kRecordSize = 16;
 // bytes 8..15 (five numbers, a reserved zero, the key number, a reserved zero).
 struct DrawRecord {
     double date = 0.0;
-    std::array<std::uint8_t, 8> slots{};
+    std::array<std::uint8_t, 8> slotValues{};
 
-    int number(int i) const { return slots[static_cast<std::size_t>(i)]; }
-    int key() const { return slots[6]; }
+    int number(int i) const { return slotValues[static_cast<std::size_t>(i)]; }
+    int key() const { return slotValues[6]; }
     int crossSum() const;
 
     // Numbers 1..54 and key 0..9. A record that fails this came from a damaged file;

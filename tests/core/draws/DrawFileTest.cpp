@@ -96,11 +96,11 @@ TEST_F(DrawFileTest, ReplacementIntoAnUnwritableTemporaryKeepsTheOriginal) {
 
 TEST_F(DrawFileTest, DamagedRecordsAreCountedAndKept) {
     DrawRecord badNumber = DrawRecord::seed();
-    badNumber.slots[2] = 99;
+    badNumber.slotValues[2] = 99;
     DrawRecord badKey = DrawRecord::seed();
-    badKey.slots[6] = 10;
+    badKey.slotValues[6] = 10;
     DrawRecord zero = DrawRecord::seed();
-    zero.slots[0] = 0;
+    zero.slotValues[0] = 0;
     std::string bytes;
     for (const DrawRecord& r : {DrawRecord::seed(), badNumber, badKey, zero}) {
         const auto e = r.encode();
@@ -120,7 +120,7 @@ class DamagedFileNotice : public WorkspaceTest {};
 
 TEST_F(DamagedFileNotice, TheUserIsToldOncePerRun) {
     DrawRecord bad = DrawRecord::seed();
-    bad.slots[4] = 200;
+    bad.slotValues[4] = 200;
     writeDraws({DrawRecord::seed(), bad});
     ws.readDraws();
     ws.readDraws();

@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "GuiInteraction.h"
+
+#include <deque>
+#include <string>
+#include <vector>
+
+namespace kav::test {
+
+// The window's interaction without modal boxes: it records what the program showed and
+// answers from prepared lists (questions default to No, dialogs to Cancel).
+class RecordingInteraction : public gui::GuiInteraction {
+public:
+    void showMessage(const std::string& text, const std::string&) override {
+        messages.push_back(text);
+    }
+    void showError(const std::string& text) override { errors.push_back(text); }
+    bool askYesNo(const std::string& text, const std::string&) override {
+        questions.push_back(text);
+        return take(yesNoAnswers, false);
+    }
+    std::optional<std::string> askText(const std::string&, const std::string& prompt,
+                                       const std::string&) override {
+        questions.push_back(prompt);
+        return take(textAnswers, std::optional<std::string>{});
+    }
+    void playSound(const std::string& fileName) override { sounds.push_back(fileName); }
+    void openDocument(const std::string& pathOrUrl) override { opened.push_back(pathOrUrl); }
+    std::optional<DrawRecord> editDraw(const DrawRecord&) override {
+        return take(drawAnswers, std::optional<DrawRecord>{});
+    }
+    std::optional<std::filesystem::path> chooseSaveFile(const FileDialogRequest& r) override {
+        fileRequests.push_back(r);
+        return take(fileAnswers, std::optional<std::filesystem::path>{});
+    }
+    std::optional<std::filesystem::path> chooseOpenFile(const FileDialogRequest& r) override {
+        fileRequests.push_back(r);
+        return take(fileAnswers, std::optional<std::filesystem::path>{});
+    }
+
+    std::deque<bool> yesNoAnswers;
+    std::deque<std::optional<std::string>> textAnswers;
+    std::deque<std::optional<DrawRecord>> drawAnswers;
+    std::deque<std::optional<std::filesystem::path>> fileAnswers;
+
+    std::vector<std::string> messages, errors, questions, sounds, opened;
+    std::vector<FileDialogRequest> fileRequests;
+
+private:
+    template <typename T>
+    static T take(std::deque<T>& answers, T fallback) {
+        if (answers.empty())
+            return fallback;
+        T front = std::move(answers.front());
+        answers.pop_front();
+        return front;
+    }
+};
+
+} // namespace kav::test

@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "LottoZahlen.h"
+#include "RecordingInteraction.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+namespace kav::test {
+
+// A main window over a temporary program folder and settings file, with a fixed today.
+struct WindowFixture {
+    explicit WindowFixture(DayCount today = dayCountFromCivil({2024, 6, 2})) {
+        auto recording = std::make_unique<RecordingInteraction>();
+        ui = recording.get();
+        gui::StartParameters start;
+        start.programFolder = dir.path().toStdString();
+        start.settingsFile = settingsFile();
+        start.today = [today] { return today; };
+        start.randomSeed = 4711;
+        start.interaction = std::move(recording);
+        window = std::make_unique<gui::TForm1>(std::move(start));
+    }
+
+    std::filesystem::path folder() const { return dir.path().toStdString(); }
+    std::filesystem::path settingsFile() const { return folder() / "settings" / "Kavanto.conf"; }
+
+    // Start-up as the program does it: before the window shows, then the first showing.
+    void startAndShow() {
+        window->startUp();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    }
+
+    QTemporaryDir dir;
+    RecordingInteraction* ui = nullptr;
+    std::unique_ptr<gui::TForm1> window;
+};
+
+} // namespace kav::test
