@@ -23,6 +23,7 @@ private slots:
     void framePagesMenuAndStatusBar();
     void hoverWritesTheHintIntoPanelOne();
     void heightChangesScaleTheContents();
+    void aSavedDoubleHeightDoublesTheContents();
     void closingSavesTheSettings();
 };
 
@@ -116,6 +117,18 @@ void MainWindowTest::heightChangesScaleTheContents() {
     QCOMPARE(w.pageControl->font().pixelSize(), fontBefore);
     w.resize(w.width(), w.height() * 2);
     QTRY_COMPARE(w.pageControl->font().pixelSize(), fontBefore * 2);
+}
+
+void MainWindowTest::aSavedDoubleHeightDoublesTheContents() {
+    WindowFixture f;
+    const int designedHeight = f.window->height();
+    const int designedFont = f.window->pageControl->font().pixelSize();
+    std::filesystem::create_directories(f.settingsFile().parent_path());
+    QVERIFY(writeSettingsFile(f.settingsFile(),
+                              {{"height", SettingValue::ofInteger(2 * designedHeight)}}));
+    f.recreate();
+    f.startAndShow();
+    QTRY_COMPARE(f.window->pageControl->font().pixelSize(), 2 * designedFont);
 }
 
 void MainWindowTest::closingSavesTheSettings() {

@@ -49,8 +49,7 @@ public:
     std::vector<FileDialogRequest> fileRequests;
 
 private:
-    template <typename T>
-    static T take(std::deque<T>& answers, T fallback) {
+    template <typename T> static T take(std::deque<T>& answers, T fallback) {
         if (answers.empty())
             return fallback;
         T front = std::move(answers.front());

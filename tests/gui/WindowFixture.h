@@ -12,13 +12,19 @@ namespace kav::test {
 
 // A main window over a temporary program folder and settings file, with a fixed today.
 struct WindowFixture {
-    explicit WindowFixture(DayCount today = dayCountFromCivil({2024, 6, 2})) {
+    explicit WindowFixture(DayCount today = dayCountFromCivil({2024, 6, 2})) : today_(today) {
+        recreate();
+    }
+
+    // Builds the window afresh over the same folder and settings file.
+    void recreate() {
+        window.reset();
         auto recording = std::make_unique<RecordingInteraction>();
         ui = recording.get();
         gui::StartParameters start;
         start.programFolder = dir.path().toStdString();
         start.settingsFile = settingsFile();
-        start.today = [today] { return today; };
+        start.today = [today = today_] { return today; };
         start.randomSeed = 4711;
         start.interaction = std::move(recording);
         window = std::make_unique<gui::TForm1>(std::move(start));
@@ -34,6 +40,7 @@ struct WindowFixture {
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }
 
+    DayCount today_;
     QTemporaryDir dir;
     RecordingInteraction* ui = nullptr;
     std::unique_ptr<gui::TForm1> window;
