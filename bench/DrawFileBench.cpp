@@ -12,10 +12,8 @@ std::filesystem::path writeHistory(int draws) {
     std::filesystem::create_directories(folder);
     std::vector<kav::DrawRecord> records;
     for (int i = 0; i < draws; ++i)
-        records.push_back(kav::DrawRecord::make(38389.0 + 7 * i,
-                                                {1 + i % 50, 2 + i % 50, 3 + i % 50, 4 + i % 50,
-                                                 5 + i % 50},
-                                                i % 10));
+        records.push_back(kav::DrawRecord::make(
+            38389.0 + 7 * i, {1 + i % 50, 2 + i % 50, 3 + i % 50, 4 + i % 50, 5 + i % 50}, i % 10));
     kav::DrawFile file(folder);
     file.createWithSeed();
     file.replaceViaTemporary(kav::DrawFile::kMergeTemporary, records);

@@ -27,7 +27,9 @@ SideBanner::SideBanner(const QString& text, QWidget* parent) : QWidget(parent), 
     setPalette(p);
 }
 
-QSize SideBanner::sizeHint() const { return {fontMetrics().height() + 8, 200}; }
+QSize SideBanner::sizeHint() const {
+    return {fontMetrics().height() + 8, 200};
+}
 
 void SideBanner::paintEvent(QPaintEvent*) {
     QPainter painter(this);

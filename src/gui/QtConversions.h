@@ -10,7 +10,9 @@
 
 namespace kav::gui {
 
-inline QString qs(const std::string& utf8) { return QString::fromStdString(utf8); }
+inline QString qs(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
 
 inline QDate toQDate(DayCount days) {
     const CivilDate c = civilFromDayCount(days);
@@ -22,8 +24,7 @@ inline DayCount fromQDate(const QDate& date) {
 }
 
 // Sets a widget's hint: shown as its tooltip and, on hover, in status panel 1.
-template <typename Widget>
-void setHint(Widget* widget, const QString& hint) {
+template <typename Widget> void setHint(Widget* widget, const QString& hint) {
     widget->setToolTip(hint);
     widget->setProperty("kavantoHint", true);
 }

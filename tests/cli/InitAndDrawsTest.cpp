@@ -61,7 +61,8 @@ TEST(CliInitAndDraws, RealBinaryAnswersHelpAndInit) {
                                        "--defaults", "--json", "init"});
     ASSERT_TRUE(process.waitForFinished(30000));
     EXPECT_EQ(process.exitCode(), 0);
-    EXPECT_EQ(QJsonDocument::fromJson(process.readAllStandardOutput()).object()["draws"].toInt(), 1);
+    EXPECT_EQ(QJsonDocument::fromJson(process.readAllStandardOutput()).object()["draws"].toInt(),
+              1);
 
     process.start(KAVANTO_CLI_BINARY, {"--help"});
     ASSERT_TRUE(process.waitForFinished(30000));

@@ -10,8 +10,7 @@ namespace kav {
 // Runs one command; an error it does not handle itself (an input/output failure, a
 // conversion error) ends the command and is shown to the user, and the program goes on.
 // Returns false when the command ended with an error.
-template <typename Command>
-bool runGuarded(Workspace& ws, Command&& command) {
+template <typename Command> bool runGuarded(Workspace& ws, Command&& command) {
     try {
         command();
         return true;

@@ -45,8 +45,10 @@ public:
 
     // The draw entry dialog `TForm3`, preset with `preset`; nullopt unless OK.
     virtual std::optional<DrawRecord> editDraw(const DrawRecord& preset) = 0;
-    virtual std::optional<std::filesystem::path> chooseSaveFile(const FileDialogRequest& request) = 0;
-    virtual std::optional<std::filesystem::path> chooseOpenFile(const FileDialogRequest& request) = 0;
+    virtual std::optional<std::filesystem::path>
+    chooseSaveFile(const FileDialogRequest& request) = 0;
+    virtual std::optional<std::filesystem::path>
+    chooseOpenFile(const FileDialogRequest& request) = 0;
 };
 
 } // namespace kav

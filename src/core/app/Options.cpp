@@ -8,11 +8,11 @@ namespace kav {
 namespace {
 
 constexpr std::array<UpDownSpec, kUpDownCount> kSpecs{{
-    {1, 37, 21, 279, 50},  {2, 38, 21, 239, 200}, {3, 39, 0, 5, 2},     {4, 40, 0, 5, 0},
-    {5, 41, 0, 5, 1},      {6, 42, 3, 5, 5},      {7, 55, 1, 30000, 50}, {8, 80, 1, 12, 5},
-    {9, 88, 0, 5, 1},      {10, 83, 0, 6, 2},     {11, 84, 0, 5, 2},    {12, 85, 5, 75, 30},
-    {13, 86, 5, 75, 30},   {14, 87, 5, 75, 20},   {15, 89, 0, 6, 2},    {16, 90, 0, 6, 2},
-    {17, 91, 2, 6, 3},     {18, 92, 4, 128, 20},  {19, 105, 1, 6, 1},
+    {1, 37, 21, 279, 50}, {2, 38, 21, 239, 200}, {3, 39, 0, 5, 2},      {4, 40, 0, 5, 0},
+    {5, 41, 0, 5, 1},     {6, 42, 3, 5, 5},      {7, 55, 1, 30000, 50}, {8, 80, 1, 12, 5},
+    {9, 88, 0, 5, 1},     {10, 83, 0, 6, 2},     {11, 84, 0, 5, 2},     {12, 85, 5, 75, 30},
+    {13, 86, 5, 75, 30},  {14, 87, 5, 75, 20},   {15, 89, 0, 6, 2},     {16, 90, 0, 6, 2},
+    {17, 91, 2, 6, 3},    {18, 92, 4, 128, 20},  {19, 105, 1, 6, 1},
 }};
 
 // Check boxes that start checked in the design.
@@ -25,7 +25,9 @@ void requireUpDown(int number) {
 
 } // namespace
 
-const std::array<UpDownSpec, kUpDownCount>& upDownSpecs() { return kSpecs; }
+const std::array<UpDownSpec, kUpDownCount>& upDownSpecs() {
+    return kSpecs;
+}
 
 const UpDownSpec& upDownSpec(int number) {
     requireUpDown(number);

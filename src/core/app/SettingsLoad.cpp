@@ -44,20 +44,22 @@ std::optional<double> readDate(const SettingsValues& values, const std::string& 
     return std::bit_cast<double>(bits);
 }
 
-template <typename Unit>
-void guarded(Unit&& unit) {
+template <typename Unit> void guarded(Unit&& unit) {
     try {
         unit();
     } catch (const WrongType&) {
     }
 }
 
-std::string editName(int number) { return "Edit" + std::to_string(number); }
-std::string upDownName(int number) { return "UpDown" + std::to_string(number); }
+std::string editName(int number) {
+    return "Edit" + std::to_string(number);
+}
+std::string upDownName(int number) {
+    return "UpDown" + std::to_string(number);
+}
 
 // The 72 sheet cells in ascending cell-number order.
-template <typename Visit>
-void forEachSheetCell(Visit&& visit) {
+template <typename Visit> void forEachSheetCell(Visit&& visit) {
     for (int n = 1; n <= 79; ++n)
         if (const auto cell = TipSheet::cellOfEdit(n))
             visit(n, *cell);
@@ -65,7 +67,9 @@ void forEachSheetCell(Visit&& visit) {
 
 } // namespace
 
-std::string checkBoxSettingName(int number) { return "Chekcbox" + std::to_string(number); }
+std::string checkBoxSettingName(int number) {
+    return "Chekcbox" + std::to_string(number);
+}
 
 void loadSettings(Workspace& ws, const SettingsValues& values) {
     ws.evaluationSwitch = false;
@@ -74,8 +78,7 @@ void loadSettings(Workspace& ws, const SettingsValues& values) {
             if (Options::hasCheckBox(n))
                 if (const auto v = readInteger(values, checkBoxSettingName(n)))
                     ws.options.setCheckBox(n, *v != 0);
-        ws.options.setUpDownBounds(6, ws.options.upDownMinimum(6),
-                                   ws.options.checkBox(31) ? 7 : 5);
+        ws.options.setUpDownBounds(6, ws.options.upDownMinimum(6), ws.options.checkBox(31) ? 7 : 5);
         if (const auto v = readInteger(values, "height"))
             ws.windowHeight = *v;
         if (const auto v = readInteger(values, "width"))
@@ -125,7 +128,8 @@ SettingsValues saveSettings(const Workspace& ws, bool includeGeometry) {
     SettingsValues values;
     for (int n = 1; n <= kCheckBoxCount; ++n)
         if (Options::hasCheckBox(n))
-            values[checkBoxSettingName(n)] = SettingValue::ofInteger(ws.options.checkBox(n) ? 1 : 0);
+            values[checkBoxSettingName(n)] =
+                SettingValue::ofInteger(ws.options.checkBox(n) ? 1 : 0);
     if (includeGeometry) {
         values["height"] = SettingValue::ofInteger(ws.windowHeight);
         values["width"] = SettingValue::ofInteger(ws.windowWidth);

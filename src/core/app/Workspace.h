@@ -79,8 +79,8 @@ public:
     StatusBar status;
     Page activePage = Page::TipOverview;
 
-    bool evaluationSwitch = false; // gates the sheet evaluation
-    bool running = false;          // a generator run is computing rows
+    bool evaluationSwitch = false;                      // gates the sheet evaluation
+    bool running = false;                               // a generator run is computing rows
     std::string startButtonCaption = "Tipps berechnen"; // `BitBtn4`
     std::string idleCaption;                            // taken from `BitBtn4`
 

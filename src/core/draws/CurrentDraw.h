@@ -18,7 +18,9 @@ struct CurrentDraw {
 
     int number(int i) const { return slotValues[static_cast<std::size_t>(i)]; }
     int key() const { return slotValues[6]; }
-    int crossSum() const { return slotValues[0] + slotValues[1] + slotValues[2] + slotValues[3] + slotValues[4]; }
+    int crossSum() const {
+        return slotValues[0] + slotValues[1] + slotValues[2] + slotValues[3] + slotValues[4];
+    }
 
     void takeSlots(const DrawRecord& record) {
         for (std::size_t i = 0; i < slotValues.size(); ++i)

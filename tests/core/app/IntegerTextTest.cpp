@@ -7,11 +7,23 @@ namespace kav {
 
 TEST(IntegerText, ConvertsLikeTheCellsExpect) {
     const std::pair<const char*, std::optional<int>> cases[] = {
-        {"7", 7},        {"07", 7},         {"  12", 12},        {"\t3", 3},
-        {"+5", 5},       {"-3", -3},        {"", std::nullopt},  {" ", std::nullopt},
-        {"12 ", std::nullopt}, {"1a", std::nullopt}, {"a1", std::nullopt}, {"+-1", std::nullopt},
-        {"- 1", std::nullopt}, {"2147483647", 2147483647}, {"2147483648", std::nullopt},
-        {"1.5", std::nullopt}, {"++1", std::nullopt},
+        {"7", 7},
+        {"07", 7},
+        {"  12", 12},
+        {"\t3", 3},
+        {"+5", 5},
+        {"-3", -3},
+        {"", std::nullopt},
+        {" ", std::nullopt},
+        {"12 ", std::nullopt},
+        {"1a", std::nullopt},
+        {"a1", std::nullopt},
+        {"+-1", std::nullopt},
+        {"- 1", std::nullopt},
+        {"2147483647", 2147483647},
+        {"2147483648", std::nullopt},
+        {"1.5", std::nullopt},
+        {"++1", std::nullopt},
     };
     for (const auto& [text, expected] : cases)
         EXPECT_EQ(parseInteger(text), expected) << '"' << text << '"';

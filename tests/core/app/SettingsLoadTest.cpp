@@ -55,11 +55,15 @@ TEST_F(SettingsLoadTest, StartDateMustLieAWeekBack) {
 
 TEST_F(SettingsLoadTest, AWrongTypeEndsOnlyItsGuardedUnit) {
     SettingsValues values{
-        {"UpDown1", SettingValue::ofInteger(60)},  {"UpDown3", SettingValue::ofInteger(4)},
-        {"UpDown4", SettingValue::ofText("3")},    {"UpDown5", SettingValue::ofInteger(3)},
-        {"Edit1", SettingValue::ofText("12")},     {"ProxyHostEdit", SettingValue::ofText("p")},
+        {"UpDown1", SettingValue::ofInteger(60)},
+        {"UpDown3", SettingValue::ofInteger(4)},
+        {"UpDown4", SettingValue::ofText("3")},
+        {"UpDown5", SettingValue::ofInteger(3)},
+        {"Edit1", SettingValue::ofText("12")},
+        {"ProxyHostEdit", SettingValue::ofText("p")},
         {"ProxyPortEdit", SettingValue::ofText("8080")},
-        {"RadioGroup1", SettingValue::ofText("1")}, {"Chekcbox1", SettingValue::ofInteger(1)},
+        {"RadioGroup1", SettingValue::ofText("1")},
+        {"Chekcbox1", SettingValue::ofInteger(1)},
     };
     loadSettings(ws, values);
     EXPECT_EQ(ws.options.upDown(1), 60);
@@ -97,8 +101,8 @@ TEST_F(SettingsLoadTest, StoreFileRoundTripsEveryType) {
 }
 
 TEST(SettableNames, OnlyStoreValuesTheToolMaySet) {
-    for (const char* ok : {"Chekcbox1", "Chekcbox31", "UpDown1", "UpDown19", "RadioGroup1",
-                           "Edit1", "Edit36", "Edit43", "Edit79"})
+    for (const char* ok : {"Chekcbox1", "Chekcbox31", "UpDown1", "UpDown19", "RadioGroup1", "Edit1",
+                           "Edit36", "Edit43", "Edit79"})
         EXPECT_TRUE(isSettableName(ok)) << ok;
     for (const char* bad : {"Chekcbox17", "Chekcbox21", "Chekcbox32", "CheckBox1", "UpDown0",
                             "UpDown20", "Edit37", "Edit55", "Edit80", "Edit", "Edit1x", "height"})
