@@ -15,6 +15,9 @@ std::span<const CliCommand> cliCommands() {
                    "one statistic (numbers, overdue, sums, pairs, triples, quads, keys, "
                    "keys-overdue, sheet)",
                    true, runStats},
+        CliCommand{"generate", "[--seed N]",
+                   "\"Tipps berechnen\" once, after setting the lucky number N", true,
+                   runGenerate},
     };
     return kCommands;
 }

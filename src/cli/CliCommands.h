@@ -26,6 +26,7 @@ std::span<const CliCommand> cliCommands();
 int runInit(CliContext& ctx, const CommandArgs& args);
 int runDraws(CliContext& ctx, const CommandArgs& args);
 int runStats(CliContext& ctx, const CommandArgs& args);
+int runGenerate(CliContext& ctx, const CommandArgs& args);
 
 // Reads "--name VALUE" out of a command's arguments; throws UsageError when it is given
 // without a value. Returns nullopt when absent.

@@ -10,6 +10,7 @@
 #include "app/CommandGuard.h"
 #include "app/SettingsLoad.h"
 #include "app/StartUp.h"
+#include "generator/TipCalculation.h"
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
@@ -18,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <cmath>
@@ -75,6 +77,13 @@ TForm1::TForm1(StartParameters parameters, QWidget* parent)
             [this](int index) { ws_->activePage = static_cast<Page>(index); });
     buildMenu();
     buildStatusBar();
+    // "Tipps berechnen": the start button and the menu entry run the same command; pressed
+    // again during a run it stops the run.
+    const auto calculate = [this] { runCommand([this] { Label28Click(*ws_); }); };
+    tipPage->bitBtn4->setEnabled(true);
+    connect(tipPage->bitBtn4, &QPushButton::clicked, this, calculate);
+    actionBerechnen->setEnabled(true);
+    connect(actionBerechnen, &QAction::triggered, this, calculate);
     qApp->installEventFilter(this);
 
     const QSize designed = sizeHint().expandedTo(kDesignClientSize);

@@ -12,19 +12,36 @@ namespace {
 constexpr NumberMask kEmptySlot = ~NumberMask{0}; // never a set of numbers 1..54
 constexpr std::uint16_t kAllKeys = 0x3FF;
 
-// Calls visit(subset) for every subset of `mask` with m numbers (mask holds at most five).
+// The picks of m out of five positions (bit i of a pick takes the i-th number), grouped
+// by m, so that visiting the subsets of one size needs no counting of bits.
+struct PicksOfSize {
+    std::array<unsigned, 10> picks{};
+    std::size_t count = 0;
+};
+constexpr std::array<PicksOfSize, 6> kPicksBySize = [] {
+    std::array<PicksOfSize, 6> table{};
+    for (unsigned pick = 0; pick < 32; ++pick) {
+        PicksOfSize& size = table[static_cast<std::size_t>(std::popcount(pick))];
+        size.picks[size.count++] = pick;
+    }
+    return table;
+}();
+
+// Calls visit(subset) for every subset of `mask` with m numbers (mask holds at most five)
+// until visit returns true.
 template <typename Visit> void forEachSubset(NumberMask mask, int m, Visit&& visit) {
     std::array<NumberMask, 5> bits{};
-    int count = 0;
+    unsigned count = 0;
     for (; mask != 0 && count < 5; mask &= mask - 1)
-        bits[static_cast<std::size_t>(count++)] = mask & (~mask + 1);
-    for (unsigned pick = 0; pick < (1u << count); ++pick) {
-        if (std::popcount(pick) != m)
+        bits[count++] = mask & (~mask + 1);
+    const PicksOfSize& ofSize = kPicksBySize[static_cast<std::size_t>(m)];
+    for (std::size_t i = 0; i < ofSize.count; ++i) {
+        const unsigned pick = ofSize.picks[i];
+        if ((pick >> count) != 0) // a draw that repeats a number has fewer than five
             continue;
         NumberMask subset = 0;
-        for (int i = 0; i < count; ++i)
-            if ((pick >> i) & 1u)
-                subset |= bits[static_cast<std::size_t>(i)];
+        for (unsigned p = pick; p != 0; p &= p - 1)
+            subset |= bits[static_cast<std::size_t>(std::countr_zero(p))];
         if (visit(subset))
             return;
     }

@@ -123,7 +123,6 @@ private:
         else
             sheet.setCell(i, TipSheet::kKeyColumn, sheet.cell(kKeyRow, TipSheet::kKeyColumn));
         accepted_[static_cast<std::size_t>(i)] = row.mask;
-        ws_.ui.repaint();
     }
 
     void takeLockedRow(int r) {

@@ -1,0 +1,202 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The tip calculation ("Tipps berechnen") over a history of 1,100 draws: the full attempt
+// budget, whole default runs, and a straightforward baseline that re-reads the draw file
+// on every attempt for the key statistic and both history rules.
+#include "BaselineTipRun.h"
+
+#include "app/Workspace.h"
+#include "generator/TipCalculation.h"
+
+#include <benchmark/benchmark.h>
+#include <filesystem>
+
+namespace {
+
+using kav::Workspace;
+
+class SilentInteraction final : public kav::Interaction {
+public:
+    void showMessage(const std::string&, const std::string&) override {}
+    void showError(const std::string&) override {}
+    bool askYesNo(const std::string&, const std::string&) override { return true; }
+    std::optional<std::string> askText(const std::string&, const std::string&,
+                                       const std::string& text) override {
+        return text;
+    }
+    void processPendingInput() override {}
+    void repaint() override {}
+    void setBusy(bool) override {}
+    void playSound(const std::string&) override {}
+    void openDocument(const std::string&) override {}
+    std::optional<kav::DrawRecord> editDraw(const kav::DrawRecord& preset) override {
+        return preset;
+    }
+    std::optional<std::filesystem::path> chooseSaveFile(const kav::FileDialogRequest&) override {
+        return std::nullopt;
+    }
+    std::optional<std::filesystem::path> chooseOpenFile(const kav::FileDialogRequest&) override {
+        return std::nullopt;
+    }
+};
+
+constexpr int kHistory = 1100;
+
+// 1,100 weekly draws with numbers from the program's own generator, written once.
+const std::filesystem::path& historyFolder() {
+    static const std::filesystem::path folder = [] {
+        auto path = std::filesystem::temp_directory_path() / "kavanto-bench-generator";
+        std::filesystem::create_directories(path);
+        kav::Random random(20240601);
+        std::vector<kav::DrawRecord> draws;
+        for (int i = 0; i < kHistory; ++i) {
+            std::array<int, 5> numbers{};
+            for (std::size_t n = 0; n < 5;) {
+                const int v = static_cast<int>(random.next(54)) + 1;
+                if (std::find(numbers.begin(), numbers.end(), v) == numbers.end())
+                    numbers[n++] = v;
+            }
+            std::sort(numbers.begin(), numbers.end());
+            draws.push_back(kav::DrawRecord::make(kav::kMinimumPickerDate + 7.0 * i, numbers,
+                                                  static_cast<int>(random.next(10))));
+        }
+        kav::DrawFile(path).replaceViaTemporary(kav::DrawFile::kMergeTemporary, draws);
+        return path;
+    }();
+    return folder;
+}
+
+// A workspace after start-up on the newest draw, with the design defaults.
+struct BenchWorkspace {
+    BenchWorkspace() {
+        ws.evaluationSwitch = true;
+        ws.endPicker.set(kav::kMinimumPickerDate + 7 * (kHistory - 1));
+    }
+    SilentInteraction ui;
+    Workspace ws{historyFolder(), ui};
+};
+
+// Option sets of the measurements.
+enum class Setting {
+    Defaults,        // the design defaults
+    RejectedEarly,   // at least three even and three odd numbers: fails at rule 9
+    RejectedHistory, // two numbers of any of the last 128 draws: fails at rule 11
+};
+
+void apply(kav::Options& o, Setting setting, int keyItem) {
+    o.setRadioGroup1(keyItem);
+    if (setting == Setting::RejectedEarly) {
+        o.setCheckBox(25, true);
+        o.setCheckBox(26, true);
+        o.setUpDown(15, 3);
+        o.setUpDown(16, 3);
+    }
+    if (setting == Setting::RejectedHistory) {
+        o.setUpDown(17, 2);
+        o.setUpDown(18, 128);
+    }
+}
+
+void reportAttempts(benchmark::State& state, std::int64_t attempts) {
+    state.counters["attempts/s"] =
+        benchmark::Counter(static_cast<double>(attempts), benchmark::Counter::kIsRate);
+    state.counters["attempts"] =
+        benchmark::Counter(static_cast<double>(attempts), benchmark::Counter::kAvgIterations);
+}
+
+// The real run: args = setting, key item, rows to compute, budget in thousands.
+void BM_TipRun(benchmark::State& state) {
+    BenchWorkspace b;
+    apply(b.ws.options, static_cast<Setting>(state.range(0)), static_cast<int>(state.range(1)));
+    b.ws.options.setUpDown(8, static_cast<int>(state.range(2)));
+    b.ws.options.setUpDown(7, static_cast<int>(state.range(3)));
+    std::int64_t attempts = 0;
+    for (auto _ : state) {
+        b.ws.random.setSeed(815);
+        attempts += kav::Label28Click(b.ws).attempts;
+    }
+    reportAttempts(state, attempts);
+}
+
+// The baseline with the same arguments; it must leave the same rows as the real run.
+void BM_BaselineTipRun(benchmark::State& state) {
+    BenchWorkspace b;
+    apply(b.ws.options, static_cast<Setting>(state.range(0)), static_cast<int>(state.range(1)));
+    b.ws.options.setUpDown(8, static_cast<int>(state.range(2)));
+    b.ws.options.setUpDown(7, static_cast<int>(state.range(3)));
+    b.ws.random.setSeed(815);
+    const int realAttempts = kav::Label28Click(b.ws).attempts;
+    const kav::bench::RunRows real = kav::bench::sheetRows(b.ws, realAttempts);
+    std::int64_t attempts = 0;
+    for (auto _ : state) {
+        b.ws.random.setSeed(815);
+        const kav::bench::RunRows baseline = kav::bench::baselineTipRun(b.ws);
+        if (baseline.rows != real.rows || baseline.firstKey != real.firstKey ||
+            baseline.attempts != real.attempts) {
+            state.SkipWithError("the baseline and the real run disagree");
+            return;
+        }
+        attempts += baseline.attempts;
+    }
+    reportAttempts(state, attempts);
+}
+
+constexpr auto kEarly = static_cast<int>(Setting::RejectedEarly);
+constexpr auto kHistoryRule = static_cast<int>(Setting::RejectedHistory);
+constexpr auto kDefaults = static_cast<int>(Setting::Defaults);
+
+// The full budget of 50,000 attempts, every attempt rejected.
+BENCHMARK(BM_TipRun)
+    ->Name("FullBudget/RejectedEarly/KeyOverdue")
+    ->Args({kEarly, 2, 5, 50})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TipRun)
+    ->Name("FullBudget/RejectedEarly/KeyRandom")
+    ->Args({kEarly, 0, 5, 50})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TipRun)
+    ->Name("FullBudget/RejectedByHistoryRules/KeyRarest")
+    ->Args({kHistoryRule, 1, 12, 50})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TipRun)
+    ->Name("FullBudget/RejectedByHistoryRules/KeyOverdue")
+    ->Args({kHistoryRule, 2, 12, 50})
+    ->Unit(benchmark::kMillisecond);
+
+// Whole runs with the design defaults.
+BENCHMARK(BM_TipRun)
+    ->Name("DefaultRun/5Rows")
+    ->Args({kDefaults, 2, 5, 50})
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TipRun)
+    ->Name("DefaultRun/12Rows")
+    ->Args({kDefaults, 2, 12, 50})
+    ->Unit(benchmark::kMicrosecond);
+
+// The same runs against the baseline (a budget of 2,000 attempts where every attempt is
+// rejected; compare attempts/s).
+BENCHMARK(BM_TipRun)
+    ->Name("Compare/Real/HistoryRules/KeyRarest")
+    ->Args({kHistoryRule, 1, 12, 2})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BaselineTipRun)
+    ->Name("Compare/Baseline/HistoryRules/KeyRarest")
+    ->Args({kHistoryRule, 1, 12, 2})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TipRun)
+    ->Name("Compare/Real/HistoryRules/KeyOverdue")
+    ->Args({kHistoryRule, 2, 12, 2})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BaselineTipRun)
+    ->Name("Compare/Baseline/HistoryRules/KeyOverdue")
+    ->Args({kHistoryRule, 2, 12, 2})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TipRun)
+    ->Name("Compare/Real/DefaultRun/12Rows")
+    ->Args({kDefaults, 2, 12, 50})
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_BaselineTipRun)
+    ->Name("Compare/Baseline/DefaultRun/12Rows")
+    ->Args({kDefaults, 2, 12, 50})
+    ->Unit(benchmark::kMicrosecond);
+
+} // namespace

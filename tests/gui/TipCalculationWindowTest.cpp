@@ -1,0 +1,239 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "CalculationPage.h"
+#include "TipOverviewPage.h"
+#include "WindowFixture.h"
+#include "app/Workspace.h"
+#include "generator/TipCalculation.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTimer>
+#include <QtTest>
+
+using namespace kav;
+using namespace kav::test;
+
+namespace {
+
+// Forty weekly draws before the fixture's today, numbers spread over 1..54.
+void writeDraws(const std::filesystem::path& folder) {
+    std::vector<DrawRecord> draws;
+    for (int w = 0; w < 40; ++w)
+        draws.push_back(
+            DrawRecord::make(dayCountFromCivil({2023, 6, 3}) + 7.0 * w,
+                             {1 + w % 10, 12 + w % 9, 23 + w % 8, 34 + w % 7, 45 + w % 6}, w % 10));
+    DrawFile(folder).replaceViaTemporary(DrawFile::kMergeTemporary, draws);
+}
+
+std::vector<std::string> sheetCells(const Workspace& ws) {
+    std::vector<std::string> cells;
+    for (int r = 0; r < TipSheet::kRows; ++r)
+        for (int c = 0; c < TipSheet::kColumns; ++c)
+            cells.push_back(ws.sheet.cell(r, c));
+    return cells;
+}
+
+} // namespace
+
+class TipCalculationWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void optionWidgetsCarryTheDesignNamesRangesAndDefaults();
+    void widgetsAndOptionsFollowEachOther();
+    void linkedSpinButtonsMoveTheirBounds();
+    void hoveringAnOptionShowsItsHint();
+    void startButtonAndMenuRunTheCalculationAsTheCoreDoes();
+    void aSecondPressStopsTheRun();
+};
+
+void TipCalculationWindowTest::optionWidgetsCarryTheDesignNamesRangesAndDefaults() {
+    WindowFixture f;
+    gui::CalculationPage& page = *f.window->calculationPage;
+    QStringList tabs;
+    for (int i = 0; i < page.innerPages->count(); ++i)
+        tabs << page.innerPages->tabText(i);
+    QCOMPARE(tabs, (QStringList{"Statistisch", "Schein Optimierung", "Mathematisch", "Nº Clave",
+                                "Allgemein"}));
+    const Options defaults;
+    for (int n = 1; n <= kCheckBoxCount; ++n) {
+        auto* box = page.findChild<QCheckBox*>(QString("CheckBox%1").arg(n));
+        QCOMPARE(box != nullptr, Options::hasCheckBox(n));
+        if (box)
+            QCOMPARE(box->isChecked(), defaults.checkBox(n));
+    }
+    for (const UpDownSpec& spec : upDownSpecs()) {
+        if (spec.number == 8) // rows to compute: beside the start button
+            continue;
+        auto* spin = page.findChild<QSpinBox*>(QString("UpDown%1").arg(spec.number));
+        QVERIFY2(spin, qPrintable(QString::number(spec.number)));
+        QCOMPARE(spin->minimum(), spec.minimum);
+        QCOMPARE(spin->maximum(), spec.maximum);
+        QCOMPARE(spin->value(), spec.defaultPosition);
+        QVERIFY(spin->findChild<QLineEdit*>(QString("Edit%1").arg(spec.editNumber)));
+    }
+    auto* group = page.findChild<QGroupBox*>("RadioGroup1");
+    QVERIFY(group);
+    QCOMPARE(group->title(), QString("Nº Clave Option"));
+    const auto radios = group->findChildren<QRadioButton*>();
+    QCOMPARE(radios.size(), 3);
+    QCOMPARE(radios[2]->text(), QString("die am längsten ausstehende Nº Clave verwenden"));
+    QVERIFY(radios[2]->isChecked());
+    for (const char* name :
+         {"SpeedButton22", "SpeedButton23", "SpeedButton24", "SpeedButton25", "SpeedButton26",
+          "Superselten", "SuperAus", "Label88", "Label89", "Label90", "Label91", "Label42"})
+        QVERIFY2(page.findChild<QWidget*>(name), name);
+    QCOMPARE(page.findChild<QSpinBox*>("UpDown12")->toolTip(),
+             QString("Die erste X Prozent werden mit einer Höheren Wahrscheinlichkeit versehen"));
+
+    // The README shows the option pages as the test draws them.
+    const QByteArray shots = qgetenv("KAVANTO_SCREENSHOT_DIR");
+    if (!shots.isEmpty()) {
+        f.window->show();
+        f.window->resize(900, 640);
+        f.window->pageControl->setCurrentIndex(1);
+        for (int i = 0; i < page.innerPages->count(); ++i) {
+            page.innerPages->setCurrentIndex(i);
+            QTest::qWait(50);
+            QVERIFY(f.window->grab().save(QString::fromUtf8(shots) +
+                                          QString("/calculation-%1.png").arg(i + 1)));
+        }
+    }
+}
+
+void TipCalculationWindowTest::widgetsAndOptionsFollowEachOther() {
+    WindowFixture f;
+    gui::CalculationPage& page = *f.window->calculationPage;
+    Workspace& ws = f.window->workspace();
+    page.checkBox(1)->click();
+    QVERIFY(ws.options.checkBox(1));
+    page.upDown(18)->setValue(40);
+    QCOMPARE(ws.options.upDown(18), 40);
+    page.findChild<QGroupBox*>("RadioGroup1")->findChildren<QRadioButton*>()[0]->click();
+    QCOMPARE(ws.options.radioGroup1(), 0);
+
+    // `UpDown6`'s maximum follows `CheckBox31`.
+    QCOMPARE(page.upDown(6)->maximum(), 5);
+    page.checkBox(31)->click();
+    QCOMPARE(page.upDown(6)->maximum(), 7);
+    page.upDown(6)->setValue(7);
+    page.checkBox(31)->click();
+    QCOMPARE(page.upDown(6)->maximum(), 5);
+    QCOMPARE(ws.options.upDown(6), 5);
+
+    // A run's change beyond the maximum shows in the control.
+    ws.options.forceUpDown(6, 6);
+    ws.options.setCheckBox(8, true);
+    f.window->syncFromWorkspace();
+    QCOMPARE(page.upDown(6)->value(), 6);
+    QVERIFY(page.checkBox(8)->isChecked());
+}
+
+void TipCalculationWindowTest::linkedSpinButtonsMoveTheirBounds() {
+    WindowFixture f;
+    f.startAndShow();
+    f.window->pageControl->setCurrentIndex(1);
+    gui::CalculationPage& page = *f.window->calculationPage;
+    page.innerPages->setCurrentIndex(1);
+    QTest::mousePress(page.upDown(3), Qt::LeftButton);
+    QTest::mouseRelease(page.upDown(3), Qt::LeftButton);
+    QCOMPARE(page.upDown(9)->maximum(), 2);
+    QCOMPARE(page.upDown(3)->minimum(), 1);
+
+    page.innerPages->setCurrentIndex(2);
+    page.upDown(16)->setValue(3);
+    QTest::mousePress(page.upDown(15), Qt::LeftButton);
+    QTest::mouseRelease(page.upDown(15), Qt::LeftButton);
+    QCOMPARE(page.upDown(15)->maximum(), 3);
+    QCOMPARE(f.window->workspace().options.upDownMaximum(15), 3);
+}
+
+void TipCalculationWindowTest::hoveringAnOptionShowsItsHint() {
+    WindowFixture f;
+    f.startAndShow();
+    f.window->pageControl->setCurrentIndex(1);
+    gui::CalculationPage& page = *f.window->calculationPage;
+    page.innerPages->setCurrentIndex(1);
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(page.checkBox(5), &enter);
+    QCOMPARE(f.window->statusPanel1->text(),
+             QString("Übereinstimmung mit Zahlen aus vorhergehender Ziehung"));
+    QApplication::sendEvent(page.upDown(17), &enter);
+    QVERIFY(f.window->statusPanel1->text().startsWith("Setzen Sie den Wert auf 4 oder 5"));
+}
+
+void TipCalculationWindowTest::startButtonAndMenuRunTheCalculationAsTheCoreDoes() {
+    WindowFixture f;
+    writeDraws(f.folder());
+    f.startAndShow();
+    Workspace& ws = f.window->workspace();
+    ws.options.setUpDown(8, 12);
+    ws.options.setRadioGroup1(0);
+    f.window->syncFromWorkspace();
+
+    ws.random.setSeed(31337);
+    QTest::mouseClick(f.window->tipPage->bitBtn4, Qt::LeftButton);
+    const std::vector<std::string> byButton = sheetCells(ws);
+    QCOMPARE(f.window->statusPanel1->text(), QString("Tipps wurden neu berechnet"));
+    QCOMPARE(f.window->tipPage->bitBtn4->text(), QString("Tipps berechnen"));
+    QVERIFY(!byButton.front().empty());
+    QVERIFY(f.ui->errors.empty());
+
+    ws.random.setSeed(31337);
+    f.window->actionBerechnen->trigger();
+    QCOMPARE(sheetCells(ws), byButton);
+
+    // The core alone over the same folder and options draws the same sheet.
+    RecordingInteraction quiet;
+    Workspace core(f.folder(), quiet);
+    core.options = ws.options;
+    core.startPicker = ws.startPicker;
+    core.endPicker = ws.endPicker;
+    core.evaluationSwitch = true;
+    core.random.setSeed(31337);
+    Label28Click(core);
+    QCOMPARE(sheetCells(core), byButton);
+}
+
+void TipCalculationWindowTest::aSecondPressStopsTheRun() {
+    WindowFixture f;
+    writeDraws(f.folder());
+    f.startAndShow();
+    Workspace& ws = f.window->workspace();
+    // No row of five numbers holds three even and three odd numbers: without the stop the
+    // run would go on for 30 million attempts.
+    ws.options.setCheckBox(25, true);
+    ws.options.setCheckBox(26, true);
+    ws.options.setUpDown(15, 3);
+    ws.options.setUpDown(16, 3);
+    ws.options.setUpDown(7, 30000);
+    f.window->syncFromWorkspace();
+    QPushButton* start = f.window->tipPage->bitBtn4;
+
+    QString captionWhileRunning;
+    QString statusWhileRunning;
+    QTimer::singleShot(100, f.window.get(), [&] {
+        captionWhileRunning = start->text();
+        statusWhileRunning = f.window->statusPanel1->text();
+        QTest::mouseClick(start, Qt::LeftButton);
+    });
+    QTest::mouseClick(start, Qt::LeftButton);
+
+    QCOMPARE(captionWhileRunning, QString("Stoppen"));
+    QVERIFY2(statusWhileRunning.startsWith("1.Tipp:  "), qPrintable(statusWhileRunning));
+    QCOMPARE(start->text(), QString("Tipps berechnen"));
+    QCOMPARE(f.window->statusPanel1->text(), QString("Tipps wurden neu berechnet"));
+    for (int r = 0; r < TipSheet::kRows; ++r)
+        for (int c = 0; c < TipSheet::kColumns; ++c)
+            QVERIFY(ws.sheet.cell(r, c).empty());
+    QVERIFY(!ws.running);
+    QVERIFY(ws.evaluationSwitch);
+}
+
+QTEST_MAIN(TipCalculationWindowTest)
+#include "TipCalculationWindowTest.moc"
