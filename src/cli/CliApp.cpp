@@ -3,11 +3,12 @@
 
 #include "CliCommands.h"
 #include "CliContext.h"
+#include "ProgramLocations.h"
 #include "app/IntegerText.h"
 #include "app/SettingsLoad.h"
 #include "app/StartUp.h"
 #include "evaluation/DrawSelection.h"
-#include "ProgramLocations.h"
+#include "evaluation/TipFile.h"
 
 #include <QJsonDocument>
 #include <algorithm>
@@ -142,6 +143,13 @@ void startTool(Workspace& ws, const GlobalOptions& g, const CliCommand& command)
         values = readSettingsFile(platform::settingsFile(g.settingsFile));
     applySets(values, g.sets);
     createMainWindowState(ws, values, platform::clockSeed());
+    if (g.sheetFile) {
+        try {
+            loadTipFile(ws.sheet, *g.sheetFile);
+        } catch (const IoError& e) {
+            throw UsageError(std::string("--sheet: ") + e.what());
+        }
+    }
     for (int row : g.lockedRows)
         ws.sheet.setLocked(row, true);
     if (g.start && !ws.startPicker.set(*g.start))

@@ -25,6 +25,15 @@ std::span<const CliCommand> cliCommands();
 // One function per command, each in its own file under commands/.
 int runInit(CliContext& ctx, const CommandArgs& args);
 int runDraws(CliContext& ctx, const CommandArgs& args);
+int runAdd(CliContext& ctx, const CommandArgs& args);
+int runDelete(CliContext& ctx, const CommandArgs& args);
+int runNext(CliContext& ctx, const CommandArgs& args);
+int runPrevious(CliContext& ctx, const CommandArgs& args);
+int runEvaluate(CliContext& ctx, const CommandArgs& args);
+int runSaveSheet(CliContext& ctx, const CommandArgs& args);
+
+// Prints the draws of the draw file as it is now ({"draws":[...]} or the readable list).
+void printDrawFile(CliContext& ctx);
 int runStats(CliContext& ctx, const CommandArgs& args);
 int runGenerate(CliContext& ctx, const CommandArgs& args);
 

@@ -1,18 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "JsonOutput.h"
 
-#include <cmath>
 #include <iomanip>
 #include <ostream>
 
 namespace kav::cli {
 namespace {
 
-std::string dateText(double date) { return formatShortDate(static_cast<DayCount>(std::floor(date))); }
+std::string dateText(double date) {
+    return formatShortDate(wholeDayOf(date));
+}
 
 } // namespace
 
-QString qs(const std::string& utf8) { return QString::fromStdString(utf8); }
+QString qs(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
 
 QJsonObject rowJson(const Workspace& ws, int row) {
     QJsonArray cells;

@@ -3,6 +3,7 @@
 
 #include "DatePickerEdit.h"
 #include "QtConversions.h"
+#include "draws/DrawMaintenance.h"
 #include "evaluation/DrawSelection.h"
 
 #include <QGridLayout>
@@ -62,8 +63,8 @@ DatabasePage::DatabasePage(CommandHost& commandHost, QWidget* parent)
     bitBtn19 = makeButton("BitBtn19", "Historische Analyse beginnend mit dem oben gewähltem Datum",
                           "Berechnung und Erfolg beginnend mit dem oben gewählten Datum");
     // Commands that later parts of the program provide stay visible but disabled.
-    for (QPushButton* later : {updateButton, rebuildButton, deleteButton, entryButton, button2,
-                               button3, button4, button5, button8, bitBtn9, bitBtn19})
+    for (QPushButton* later : {updateButton, rebuildButton, button2, button3, button4, button5,
+                               button8, bitBtn9, bitBtn19})
         later->setEnabled(false);
 
     auto* top = new QHBoxLayout;
@@ -108,6 +109,10 @@ DatabasePage::DatabasePage(CommandHost& commandHost, QWidget* parent)
             [this](DayCount date) { ws().endPicker.set(date); });
     connect(speedButton5, &QToolButton::clicked, this,
             [this] { host().runCommand([this] { SpeedButton5Click(ws()); }); });
+    connect(entryButton, &QPushButton::clicked, this,
+            [this] { host().runCommand([this] { enterDraw(ws()); }); });
+    connect(deleteButton, &QPushButton::clicked, this,
+            [this] { host().runCommand([this] { deleteCurrentDraw(ws()); }); });
 }
 
 void DatabasePage::syncFromWorkspace() {

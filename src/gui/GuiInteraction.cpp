@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "GuiInteraction.h"
 
+#include "LoEingab.h"
 #include "QtConversions.h"
 
 #include <QApplication>
@@ -81,7 +82,9 @@ void GuiInteraction::setBusy(bool busy) {
         QApplication::restoreOverrideCursor();
 }
 
-void GuiInteraction::playSound(const std::string&) {}
+void GuiInteraction::playSound(const std::string& fileName) {
+    sound_.play(fileName);
+}
 
 void GuiInteraction::openDocument(const std::string& pathOrUrl) {
     const QString target = qs(pathOrUrl);
@@ -90,7 +93,9 @@ void GuiInteraction::openDocument(const std::string& pathOrUrl) {
     QDesktopServices::openUrl(url);
 }
 
-std::optional<DrawRecord> GuiInteraction::editDraw(const DrawRecord&) { return std::nullopt; }
+std::optional<DrawRecord> GuiInteraction::editDraw(const DrawRecord& preset) {
+    return runDrawEntry(window_, preset);
+}
 
 std::optional<std::filesystem::path> GuiInteraction::chooseSaveFile(const FileDialogRequest& request) {
     QFileDialog dialog(window_, {}, qs((request.initialFolder / request.proposedName).string()),

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "SoundPlayer.h"
 #include "app/Interaction.h"
 
 #include <QElapsedTimer>
@@ -20,6 +21,8 @@ public:
 
     // The window that owns the dialogs and the function that shows the Workspace.
     void attach(QWidget* window, std::function<void()> showWorkspace);
+    // Sounds named without a folder are looked for here.
+    void setProgramFolder(const std::filesystem::path& folder) { sound_.setProgramFolder(folder); }
 
     void showMessage(const std::string& text, const std::string& caption) override;
     void showError(const std::string& text) override;
@@ -43,6 +46,7 @@ private:
     std::function<void()> showWorkspace_;
     QElapsedTimer sinceEvents_;
     int busyDepth_ = 0;
+    platform::SoundPlayer sound_;
 };
 
 // "Tippdatei|*.hlt" becomes Qt's "Tippdatei (*.hlt)".

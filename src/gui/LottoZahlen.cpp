@@ -48,6 +48,7 @@ TForm1::TForm1(StartParameters parameters, QWidget* parent)
         interaction_ = std::make_unique<GuiInteraction>();
     ws_ = std::make_unique<Workspace>(std::move(parameters.programFolder), *interaction_);
     ws_->todayProvider = std::move(parameters.today);
+    interaction_->setProgramFolder(ws_->programFolder);
     interaction_->attach(this, [this] { syncFromWorkspace(); });
 
     setObjectName("Form1");

@@ -4,8 +4,10 @@
 #include "ClickableLabels.h"
 #include "ProductLinks.h"
 #include "QtConversions.h"
+#include "TipSheetView.h"
+#include "draws/DrawNavigation.h"
+#include "evaluation/TipFile.h"
 
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -48,7 +50,7 @@ TipOverviewPage::TipOverviewPage(CommandHost& commandHost, QWidget* parent)
                                       "Starten Sie hier die Berechnung der Tippreihen.");
     upDown8 = new QSpinBox;
     upDown8->setObjectName("UpDown8");
-    upDown8->lineEdit()->setObjectName("Edit80");
+    upDown8->findChild<QLineEdit*>()->setObjectName("Edit80");
     upDown8->setRange(upDownSpec(8).minimum, upDownSpec(8).maximum);
     speedButton13 = makeButton<QToolButton>(
         "SpeedButton13", "☘",
@@ -56,20 +58,19 @@ TipOverviewPage::TipOverviewPage(CommandHost& commandHost, QWidget* parent)
     speedButton11 = makeButton<QToolButton>("SpeedButton11", "✕", "Löschen aller Tipps");
     speedButton15 = makeButton<QToolButton>("SpeedButton15", "💾", "Speichern des Tipps");
     speedButton16 = makeButton<QToolButton>("SpeedButton16", "📂", "Tipp laden aus Datei");
-    speedButton4 = makeButton<QToolButton>(
-        "SpeedButton4", "Tipps in DB suchen",
-        "Hier können Sie suchen ob dieser Tipp schon einmal gezogen wurde");
-    button6 = makeButton<QPushButton>(
-        "Button6", "Verteilung der Tipps",
-        "Hier sehen Sie im Diagramm welche Zahlen wie oft gezogen wurden");
+    speedButton4 =
+        makeButton<QToolButton>("SpeedButton4", "Tipps in DB suchen",
+                                "Hier können Sie suchen ob dieser Tipp schon einmal gezogen wurde");
+    button6 =
+        makeButton<QPushButton>("Button6", "Verteilung der Tipps",
+                                "Hier sehen Sie im Diagramm welche Zahlen wie oft gezogen wurden");
     bitBtn7 = makeButton<QPushButton>("BitBtn7", "Tipp ausdrucken",
                                       "Drucken SIe hier die berechneten Tipps aus");
     submitButton = makeButton<QPushButton>("SubmitButton", "Tipp ab&geben",
                                            "Hier können Sie den Tipp Online abgeben");
     // Commands that later parts of the program provide stay visible but disabled.
     for (QWidget* later : std::initializer_list<QWidget*>{
-             speedButton6, speedButton7, updateButton, bitBtn4, speedButton13, speedButton11,
-             speedButton15, speedButton16, speedButton4, button6, bitBtn7, submitButton})
+             updateButton, bitBtn4, speedButton13, speedButton4, button6, bitBtn7, submitButton})
         later->setEnabled(false);
 
     leftBanner = new SideBanner(QString::fromUtf8(kMakerBanner));
@@ -89,9 +90,7 @@ TipOverviewPage::TipOverviewPage(CommandHost& commandHost, QWidget* parent)
     top->addWidget(crossSumLabel);
     top->addWidget(updateButton);
 
-    sheetGrid = new QGridLayout;
-    sheetGrid->setHorizontalSpacing(4);
-    sheetGrid->setVerticalSpacing(2);
+    sheet = new TipSheetView(commandHost);
 
     auto* buttons = new QHBoxLayout;
     for (QWidget* w : std::initializer_list<QWidget*>{speedButton11, speedButton15, speedButton16,
@@ -108,7 +107,7 @@ TipOverviewPage::TipOverviewPage(CommandHost& commandHost, QWidget* parent)
 
     auto* centre = new QVBoxLayout;
     centre->addLayout(top);
-    centre->addLayout(sheetGrid);
+    centre->addWidget(sheet);
     centre->addLayout(buttons);
     centre->addStretch(1);
     centre->addLayout(bottom);
@@ -121,6 +120,16 @@ TipOverviewPage::TipOverviewPage(CommandHost& commandHost, QWidget* parent)
 
     connect(upDown8, &QSpinBox::valueChanged, this,
             [this](int rows) { ws().options.setUpDown(8, rows); });
+
+    const auto command = [this](QToolButton* button, void (*run)(Workspace&)) {
+        connect(button, &QToolButton::clicked, this,
+                [this, run] { host().runCommand([this, run] { run(ws()); }); });
+    };
+    command(speedButton6, SpeedButton6Click);
+    command(speedButton7, SpeedButton7Click);
+    command(speedButton11, [](Workspace& w) { w.sheet.clearUnlocked(); });
+    command(speedButton15, SpeedButton15Click);
+    command(speedButton16, SpeedButton16Click);
 }
 
 void TipOverviewPage::syncFromWorkspace() {
@@ -128,6 +137,7 @@ void TipOverviewPage::syncFromWorkspace() {
     tipDrawCaption->setText(qs(w.tipDrawCaption));
     crossSumLabel->setText(qs(w.crossSumCaption));
     bitBtn4->setText(qs(w.startButtonCaption));
+    sheet->syncFromWorkspace();
     const QSignalBlocker blocker(upDown8);
     upDown8->setValue(w.options.upDown(8));
 }

@@ -3,7 +3,6 @@
 
 #include "WorkspacePage.h"
 
-class QGridLayout;
 class QLabel;
 class QPushButton;
 class QSpinBox;
@@ -12,6 +11,7 @@ class QToolButton;
 namespace kav::gui {
 
 class SideBanner;
+class TipSheetView;
 
 // "Tipp-Übersicht": the tip sheet with its buttons, the top strip with the current draw
 // and the previous/next buttons, the bottom strip with the generator's start button and
@@ -28,8 +28,7 @@ public:
     QToolButton* speedButton7; // next draw
     QLabel* crossSumLabel;
     QToolButton* updateButton;
-    // The sheet's twelve rows go into this grid.
-    QGridLayout* sheetGrid;
+    TipSheetView* sheet; // the twelve rows
     // Bottom strip.
     QPushButton* bitBtn4;       // "Tipps berechnen"
     QSpinBox* upDown8;          // rows to compute, number field `Edit80`

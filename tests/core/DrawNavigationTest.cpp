@@ -12,7 +12,8 @@ class DrawNavigation : public WorkspaceTest {
 protected:
     DrawNavigation() {
         DrawRecord middle = draw(day(2024, 5, 25), {5, 12, 30, 40, 50}, 3);
-        middle.slots[5] = 7; // a reserved byte the next step clears and the previous step keeps
+        // A reserved byte the next step clears and the previous step keeps.
+        middle.slotValues[5] = 7;
         draws = {draw(day(2024, 5, 18), {3, 14, 25, 36, 47}, 1), middle,
                  draw(day(2024, 6, 1), {1, 2, 3, 4, 54}, 0)};
         writeDraws(draws);
@@ -33,7 +34,7 @@ TEST_F(DrawNavigation, StepsShowTheDrawMoveTheEndDateAndEvaluate) {
     SpeedButton6Click(ws);
     EXPECT_EQ(ws.current.index, 1);
     EXPECT_EQ(ws.current.date, draws[1].date);
-    EXPECT_EQ(ws.current.slots[5], 7);
+    EXPECT_EQ(ws.current.slotValues[5], 7);
     EXPECT_EQ(ws.drawCaption, "Sa 25.05.24    5  12  30  40  50   R: 3");
     EXPECT_EQ(ws.tipDrawCaption, ws.drawCaption);
     EXPECT_EQ(ws.crossSumCaption, "Quersumme: 137");
@@ -44,7 +45,7 @@ TEST_F(DrawNavigation, StepsShowTheDrawMoveTheEndDateAndEvaluate) {
     SpeedButton6Click(ws);
     SpeedButton7Click(ws);
     EXPECT_EQ(ws.current.index, 1);
-    EXPECT_EQ(ws.current.slots[5], 0);
+    EXPECT_EQ(ws.current.slotValues[5], 0);
 }
 
 TEST_F(DrawNavigation, PreviousOnTheFirstAndNextOnTheNewestDrawStay) {

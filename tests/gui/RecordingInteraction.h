@@ -28,7 +28,9 @@ public:
     }
     void playSound(const std::string& fileName) override { sounds.push_back(fileName); }
     void openDocument(const std::string& pathOrUrl) override { opened.push_back(pathOrUrl); }
-    std::optional<DrawRecord> editDraw(const DrawRecord&) override {
+    std::optional<DrawRecord> editDraw(const DrawRecord& preset) override {
+        if (realDrawEntryDialog)
+            return gui::GuiInteraction::editDraw(preset);
         return take(drawAnswers, std::optional<DrawRecord>{});
     }
     std::optional<std::filesystem::path> chooseSaveFile(const FileDialogRequest& r) override {
@@ -44,6 +46,8 @@ public:
     std::deque<std::optional<std::string>> textAnswers;
     std::deque<std::optional<DrawRecord>> drawAnswers;
     std::deque<std::optional<std::filesystem::path>> fileAnswers;
+    // Shows the real draw entry dialog (a test drives it) instead of answering.
+    bool realDrawEntryDialog = false;
 
     std::vector<std::string> messages, errors, questions, sounds, opened;
     std::vector<FileDialogRequest> fileRequests;

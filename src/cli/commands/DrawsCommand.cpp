@@ -4,13 +4,17 @@
 
 namespace kav::cli {
 
-int runDraws(CliContext& ctx, const CommandArgs& args) {
-    requireNoMoreArgs(args);
+void printDrawFile(CliContext& ctx) {
     const DrawSnapshot draws = ctx.ws.readDraws();
     if (ctx.json)
         ctx.printJson({{"draws", drawsJson(draws)}});
     else
         printDraws(ctx.out, draws);
+}
+
+int runDraws(CliContext& ctx, const CommandArgs& args) {
+    requireNoMoreArgs(args);
+    printDrawFile(ctx);
     return kExitOk;
 }
 

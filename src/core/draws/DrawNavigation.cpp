@@ -27,7 +27,7 @@ void showDrawAt(Workspace& ws, Step step) {
     ws.current.take(snapshot.records[static_cast<std::size_t>(reached)]);
     if (step == Step::Next) {
         ws.current.index = reached;
-        ws.current.slots[5] = 0;
+        ws.current.slotValues[5] = 0;
     }
 
     showCurrentDraw(ws, CaptionVariant::C);

@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "CliCommands.h"
+#include "evaluation/TipFile.h"
+
+namespace kav::cli {
+
+// Saves to FILE exactly as given: the save dialog answered with that name.
+int runSaveSheet(CliContext& ctx, const CommandArgs& args) {
+    if (args.size() != 1 || args.front().empty())
+        throw UsageError("save-sheet: DATEI erwartet");
+    ctx.ui.fileAnswer = std::filesystem::path(args.front());
+    SpeedButton15Click(ctx.ws);
+    return kExitOk;
+}
+
+} // namespace kav::cli
