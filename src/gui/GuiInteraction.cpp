@@ -69,10 +69,16 @@ void GuiInteraction::processPendingInput() {
 }
 
 void GuiInteraction::repaint() {
+    // Commands ask for a repaint after every step they show (a statistic, a row); more
+    // than one frame per interval would cost more than the command itself. The end of
+    // every command shows the Workspace anyway.
+    if (sinceEvents_.elapsed() < kEventIntervalMs)
+        return;
     if (showWorkspace_)
         showWorkspace_();
     if (window_)
         window_->repaint();
+    sinceEvents_.restart();
 }
 
 void GuiInteraction::setBusy(bool busy) {
