@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -56,8 +57,10 @@ TipOverviewPage::TipOverviewPage(CommandHost& commandHost, QWidget* parent)
         "SpeedButton13", "☘",
         "Hier können Sie den Zufall etwas nachhelfen und wirklich Ihren Tipp generieren");
     speedButton11 = makeButton<QToolButton>("SpeedButton11", "✕", "Löschen aller Tipps");
-    speedButton15 = makeButton<QToolButton>("SpeedButton15", "💾", "Speichern des Tipps");
-    speedButton16 = makeButton<QToolButton>("SpeedButton16", "📂", "Tipp laden aus Datei");
+    speedButton15 = makeButton<QToolButton>("SpeedButton15", "", "Speichern des Tipps");
+    speedButton15->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+    speedButton16 = makeButton<QToolButton>("SpeedButton16", "", "Tipp laden aus Datei");
+    speedButton16->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
     speedButton4 =
         makeButton<QToolButton>("SpeedButton4", "Tipps in DB suchen",
                                 "Hier können Sie suchen ob dieser Tipp schon einmal gezogen wurde");
