@@ -2,25 +2,219 @@
 #include "ChartPage.h"
 
 #include "DatePickerEdit.h"
+#include "QtConversions.h"
+#include "stats/StatisticCommands.h"
 
+#include <QBarSeries>
+#include <QBarSet>
+#include <QCategoryAxis>
+#include <QChart>
+#include <QChartView>
+#include <QCursor>
+#include <QFontMetrics>
 #include <QHBoxLayout>
+#include <QTextDocument>
+#include <QToolButton>
+#include <QToolTip>
 #include <QVBoxLayout>
+#include <QValueAxis>
+#include <algorithm>
 
 namespace kav::gui {
+namespace {
+
+QColor toQColor(std::uint32_t rgb) {
+    return QColor(static_cast<int>((rgb >> 16) & 0xFF), static_cast<int>((rgb >> 8) & 0xFF),
+                  static_cast<int>(rgb & 0xFF));
+}
+
+// Room a bar label needs beside its text, in pixels.
+constexpr int kLabelPadding = 12;
+
+// A tick distance of 1, 2 or 5 times a power of ten that gives about six ticks.
+int tickInterval(int range) {
+    int interval = 1;
+    for (int power = 1; interval * 6 < range; power *= 10) {
+        for (int factor : {1, 2, 5}) {
+            interval = factor * power;
+            if (interval * 6 >= range)
+                break;
+        }
+    }
+    return interval;
+}
+
+} // namespace
 
 ChartPage::ChartPage(CommandHost& commandHost, QWidget* parent)
     : WorkspacePage(commandHost, parent) {
+    speedButton2 = addToolButton("SpeedButton2", "▁▃▅", "Verteilung der gezogenen Zahlen",
+                                 [](Workspace& w) { SpeedButton2Click(w); });
+    speedButton19 =
+        addToolButton("SpeedButton19", "Ausstehende", "", [](Workspace& w) { Button5Click(w); });
+    speedButton9 =
+        addToolButton("SpeedButton9", "QS", "", [](Workspace& w) { SpeedButton9Click(w); });
+    speedButton1 = addToolButton("SpeedButton1", "2er", "", [](Workspace& w) { Button2Click(w); });
+    speedButton3 = addToolButton("SpeedButton3", "3er", "", [](Workspace& w) { Button3Click(w); });
+    speedButton12 =
+        addToolButton("SpeedButton12", "4er", "", [](Workspace& w) { Button4Click(w); });
+    speedButton20 = addToolButton("SpeedButton20", "Nº Clave", "", SuperseltenClick);
+    speedButton21 = addToolButton("SpeedButton21", "Nº Clave offen",
+                                  "wie lange sind die einzelnen Sternzahlen überfällig",
+                                  [](Workspace& w) { Button8Click(w); });
     dateTimePicker2 = new DatePickerEdit("DateTimePicker2");
-    toolBar_ = new QHBoxLayout;
-    toolBar_->addStretch(1);
-    toolBar_->addWidget(dateTimePicker2);
-    layout_ = new QVBoxLayout(this);
-    layout_->addLayout(toolBar_);
-    layout_->addStretch(1);
+
+    auto* chart = new QChart;
+    chart->legend()->hide();
+    chart->setMargins(QMargins(4, 4, 4, 4));
+    series2 = new QBarSeries;
+    series2->setObjectName("Series2");
+    series2->setBarWidth(0.8);
+    series2Bars = new QBarSet(QString());
+    // The series colour is the chart's green; a red point is drawn as a selected bar.
+    series2Bars->setColor(toQColor(kGreen));
+    series2Bars->setBorderColor(toQColor(kGreen).darker(130));
+    series2Bars->setSelectedColor(toQColor(kRed));
+    series2->append(series2Bars);
+    series1 = new QBarSeries;
+    series1->setObjectName("Series1");
+    chart->addSeries(series1);
+    chart->addSeries(series2);
+    series1->setVisible(false);
+
+    leftAxis = new QValueAxis;
+    leftAxis->setObjectName("LeftAxis");
+    leftAxis->setLabelFormat("%d");
+    leftAxis->setTickType(QValueAxis::TicksDynamic);
+    leftAxis->setTickAnchor(0);
+    bottomAxis = new QCategoryAxis;
+    bottomAxis->setObjectName("BottomAxis");
+    bottomAxis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    bottomAxis->setGridLineVisible(false);
+    chart->addAxis(leftAxis, Qt::AlignLeft);
+    chart->addAxis(bottomAxis, Qt::AlignBottom);
+    for (QBarSeries* series : {series1, series2}) {
+        series->attachAxis(leftAxis);
+        series->attachAxis(bottomAxis);
+    }
+
+    connect(chart, &QChart::plotAreaChanged, this, [this] { labelBars(); });
+    chart1 = new QChartView(chart);
+    chart1->setObjectName("Chart1");
+    chart1->setRenderHint(QPainter::Antialiasing);
+
+    connect(series2, &QBarSeries::hovered, this, [this](bool entered, int index, QBarSet*) {
+        if (entered)
+            QToolTip::showText(QCursor::pos(), barText(index), chart1);
+        else
+            QToolTip::hideText();
+    });
     connect(dateTimePicker2, &DatePickerEdit::pickedByUser, this,
             [this](DayCount date) { ws().startPicker.set(date); });
+
+    auto* toolBar = new QHBoxLayout;
+    for (QToolButton* button : {speedButton2, speedButton19, speedButton9, speedButton1,
+                                speedButton3, speedButton12, speedButton20, speedButton21})
+        toolBar->addWidget(button);
+    toolBar->addStretch(1);
+    toolBar->addWidget(dateTimePicker2);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(toolBar);
+    layout->addWidget(chart1, 1);
 }
 
-void ChartPage::syncFromWorkspace() { dateTimePicker2->show(ws().startPicker); }
+QToolButton* ChartPage::addToolButton(const char* name, const QString& caption, const QString& hint,
+                                      void (*command)(Workspace&)) {
+    auto* button = new QToolButton;
+    button->setObjectName(name);
+    button->setText(caption);
+    if (!hint.isEmpty())
+        setHint(button, hint);
+    connect(button, &QToolButton::clicked, this,
+            [this, command] { host().runCommand([this, command] { command(ws()); }); });
+    return button;
+}
+
+void ChartPage::syncFromWorkspace() {
+    dateTimePicker2->show(ws().startPicker);
+    if (drawn_ && *drawn_ == ws().chart)
+        return;
+    drawn_ = ws().chart;
+    draw(*drawn_);
+}
+
+QString ChartPage::barText(int index) const {
+    if (!drawn_ || index < 0 || static_cast<std::size_t>(index) >= drawn_->points.size())
+        return {};
+    const ChartPoint& point = drawn_->points[static_cast<std::size_t>(index)];
+    return QStringLiteral("%1: %2").arg(point.x).arg(point.y);
+}
+
+void ChartPage::draw(const Chart& chart) {
+    series2Bars->deselectAllBars();
+    series2Bars->remove(0, series2Bars->count());
+    QList<qreal> values;
+    QList<int> redBars;
+    for (std::size_t i = 0; i < chart.points.size(); ++i) {
+        const ChartPoint& point = chart.points[i];
+        values.append(point.y);
+        if (point.colour == kRed)
+            redBars.append(static_cast<int>(i));
+    }
+    series2Bars->append(values);
+    series2Bars->selectBars(redBars);
+    drawBottomAxis(chart);
+    drawLeftAxis(chart);
+}
+
+// Bar i stands at position i; the caption is plain text (a language file may hold "<"),
+// its runs of blanks kept.
+void ChartPage::drawBottomAxis(const Chart& chart) {
+    const auto count = static_cast<int>(chart.points.size());
+    bottomAxis->setStartValue(-0.5);
+    bottomAxis->setRange(-0.5, std::max(count, 1) - 0.5);
+    bottomAxis->setTitleText(Qt::convertFromPlainText(qs(chart.caption), Qt::WhiteSpacePre));
+    labelStep_ = 0;
+    labelBars();
+}
+
+// Labels the bars with their X: every bar when the labels fit, otherwise every second,
+// fifth, tenth ... X, so that no label is cut short. Runs again when the plot area
+// changes its size.
+void ChartPage::labelBars() {
+    if (!drawn_)
+        return;
+    const std::vector<ChartPoint>& points = drawn_->points;
+    const QFontMetrics metrics(bottomAxis->labelsFont());
+    int widest = 0;
+    for (const ChartPoint& point : points)
+        widest = std::max(widest, metrics.horizontalAdvance(QString::number(point.x)));
+    const qreal barPixels =
+        points.empty() ? 0.0
+                       : chart1->chart()->plotArea().width() / static_cast<qreal>(points.size());
+    int step = 1;
+    for (int candidate : {1, 2, 5, 10, 20, 50, 100}) {
+        step = candidate;
+        if (barPixels * candidate >= widest + kLabelPadding)
+            break;
+    }
+    if (step == labelStep_)
+        return;
+    labelStep_ = step;
+    for (const QString& label : bottomAxis->categoriesLabels())
+        bottomAxis->remove(label);
+    for (std::size_t i = 0; i < points.size(); ++i)
+        if (points[i].x % step == 0)
+            bottomAxis->append(QString::number(points[i].x), static_cast<qreal>(i));
+}
+
+// The bounds the statistic computed; an automatic axis shows 0 up to the largest Y. A range
+// of one value is widened upward, so that the axis stays drawable.
+void ChartPage::drawLeftAxis(const Chart& chart) {
+    const int minimum = chart.axisMinimum;
+    const int maximum = std::max(chart.axisMaximum, minimum + 1);
+    leftAxis->setRange(minimum, maximum);
+    leftAxis->setTickInterval(tickInterval(maximum - minimum));
+}
 
 } // namespace kav::gui
