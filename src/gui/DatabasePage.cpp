@@ -5,6 +5,7 @@
 #include "QtConversions.h"
 #include "draws/DrawMaintenance.h"
 #include "evaluation/DrawSelection.h"
+#include "stats/StatisticCommands.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -47,24 +48,24 @@ DatabasePage::DatabasePage(CommandHost& commandHost, QWidget* parent)
     rebuildButton = makeButton("RebuildButton", "Datenbank neu anlegen", "");
     deleteButton = makeButton("DeleteButton", "Löschen", "Löschen der aktuell angezeigten Ziehung");
     entryButton = makeButton("EntryButton", "Eingeben", "manuelle eingaben der Ziehungsdaten.");
-    button2 = makeButton("Button2", "Paare suchen",
-                         "Erzeugen der Grafik für die Paarbildung der Zahlen");
+    button2 =
+        makeButton("Button2", "Paare suchen", "Erzeugen der Grafik für die Paarbildung der Zahlen");
     button3 = makeButton("Button3", "Dreier suchen",
                          "Erzeugen der Grafik für die Bildung von Dreiergruppen der Zahlen");
     button4 = makeButton("Button4", "Vierer suchen",
                          "Erzeugen der Grafik für die Bildung von Viergruppen der Zahlen");
-    button5 = makeButton("Button5", "Ausstehende",
-                         "Erzeugt die Grafik für die Ausstehenden Zahlen");
+    button5 =
+        makeButton("Button5", "Ausstehende", "Erzeugt die Grafik für die Ausstehenden Zahlen");
     button8 = makeButton("Button8", "Sternzahl ausstehende",
                          "Welche Sternzahl ist am länsten überfällig");
-    bitBtn9 = makeButton("BitBtn9", "Historische Analyse der Parameter beginnenden mit oben "
-                                    "gewähltem Datum",
+    bitBtn9 = makeButton("BitBtn9",
+                         "Historische Analyse der Parameter beginnenden mit oben "
+                         "gewähltem Datum",
                          "Berechnung und Erfolg beginnend mit dem oben gewählten Datum");
     bitBtn19 = makeButton("BitBtn19", "Historische Analyse beginnend mit dem oben gewähltem Datum",
                           "Berechnung und Erfolg beginnend mit dem oben gewählten Datum");
     // Commands that later parts of the program provide stay visible but disabled.
-    for (QPushButton* later : {updateButton, rebuildButton, button2, button3, button4, button5,
-                               button8, bitBtn9, bitBtn19})
+    for (QPushButton* later : {updateButton, rebuildButton, bitBtn9, bitBtn19})
         later->setEnabled(false);
 
     auto* top = new QHBoxLayout;
@@ -109,6 +110,16 @@ DatabasePage::DatabasePage(CommandHost& commandHost, QWidget* parent)
             [this](DayCount date) { ws().endPicker.set(date); });
     connect(speedButton5, &QToolButton::clicked, this,
             [this] { host().runCommand([this] { SpeedButton5Click(ws()); }); });
+    const std::pair<QPushButton*, void (*)(Workspace&)> statisticButtons[] = {
+        {button2, [](Workspace& w) { Button2Click(w); }},
+        {button3, [](Workspace& w) { Button3Click(w); }},
+        {button4, [](Workspace& w) { Button4Click(w); }},
+        {button5, [](Workspace& w) { Button5Click(w); }},
+        {button8, [](Workspace& w) { Button8Click(w); }},
+    };
+    for (const auto& [button, run] : statisticButtons)
+        connect(button, &QPushButton::clicked, this,
+                [this, run] { host().runCommand([this, run] { run(ws()); }); });
     connect(entryButton, &QPushButton::clicked, this,
             [this] { host().runCommand([this] { enterDraw(ws()); }); });
     connect(deleteButton, &QPushButton::clicked, this,

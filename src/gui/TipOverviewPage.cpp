@@ -7,6 +7,7 @@
 #include "TipSheetView.h"
 #include "draws/DrawNavigation.h"
 #include "evaluation/TipFile.h"
+#include "stats/StatisticCommands.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -72,8 +73,8 @@ TipOverviewPage::TipOverviewPage(CommandHost& commandHost, QWidget* parent)
     submitButton = makeButton<QPushButton>("SubmitButton", "Tipp ab&geben",
                                            "Hier können Sie den Tipp Online abgeben");
     // Commands that later parts of the program provide stay visible but disabled.
-    for (QWidget* later : std::initializer_list<QWidget*>{
-             updateButton, bitBtn4, speedButton13, speedButton4, button6, bitBtn7, submitButton})
+    for (QWidget* later : std::initializer_list<QWidget*>{updateButton, bitBtn4, speedButton13,
+                                                          speedButton4, bitBtn7, submitButton})
         later->setEnabled(false);
 
     leftBanner = new SideBanner(QString::fromUtf8(kMakerBanner));
@@ -133,6 +134,8 @@ TipOverviewPage::TipOverviewPage(CommandHost& commandHost, QWidget* parent)
     command(speedButton11, [](Workspace& w) { w.sheet.clearUnlocked(); });
     command(speedButton15, SpeedButton15Click);
     command(speedButton16, SpeedButton16Click);
+    connect(button6, &QPushButton::clicked, this,
+            [this] { host().runCommand([this] { Button6Click(ws()); }); });
 }
 
 void TipOverviewPage::syncFromWorkspace() {
