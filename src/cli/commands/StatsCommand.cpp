@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <iomanip>
 #include <ostream>
 
 namespace kav::cli {
@@ -59,7 +60,7 @@ QJsonObject chartJson(const Chart& chart) {
 }
 
 // The chart as a bar list: caption, axis, then one line per point with a bar scaled to
-// at most 50 marks.
+// at most 50 marks, '+' for a red bar and '#' for a green one.
 void printChart(std::ostream& out, const Chart& chart) {
     out << chart.caption << '\n'
         << "Achse: " << chart.axisMinimum << " .. " << chart.axisMaximum
@@ -69,18 +70,11 @@ void printChart(std::ostream& out, const Chart& chart) {
         largest = std::max(largest, p.y);
     for (const ChartPoint& p : chart.points) {
         const int marks = largest > 0 ? std::max(0, p.y) * 50 / largest : 0;
-        out << std::string(p.x < 10    ? 2
-                           : p.x < 100 ? 1
-                                       : 0,
-                           ' ')
-            << p.x << ' '
-            << std::string(p.y < 10     ? 3
-                           : p.y < 100  ? 2
-                           : p.y < 1000 ? 1
-                                        : 0,
-                           ' ')
-            << p.y << ' '
-            << std::string(static_cast<std::size_t>(marks), p.colour == kRed ? '+' : '#') << '\n';
+        out << std::setw(3) << p.x << ' ' << std::setw(4) << p.y;
+        if (marks > 0)
+            out << ' '
+                << std::string(static_cast<std::size_t>(marks), p.colour == kRed ? '+' : '#');
+        out << '\n';
     }
 }
 
