@@ -133,7 +133,7 @@ TEST_F(StatisticCommands, GroupStatisticsLeaveTheLastWindowDrawAndItsComparison)
         ws.current.index = 5;
         command(ws, nullptr);
         // Week 5's bytes; date and index still name the draw on display.
-        EXPECT_EQ(ws.current.slots, (std::array<std::int32_t, 8>{21, 22, 53, 54, 30, 0, 0, 0}));
+        EXPECT_EQ(ws.current.slotValues, (std::array<std::int32_t, 8>{21, 22, 53, 54, 30, 0, 0, 0}));
         EXPECT_EQ(ws.current.date, week(6));
         EXPECT_EQ(ws.current.index, 5);
         // The last test row holds 53 and 54 on its first cells, or on its second and third.
@@ -147,7 +147,7 @@ TEST_F(StatisticCommands, GroupStatisticsWithoutWindowDrawLeaveTheCurrentDraw) {
     ws.startPicker.set(static_cast<int>(week(5)));
     ws.comparison.hitCount = 3;
     Button2Click(ws);
-    EXPECT_EQ(ws.current.slots, (std::array<std::int32_t, 8>{10, 20, 30, 40, 50, 0, 9, 0}));
+    EXPECT_EQ(ws.current.slotValues, (std::array<std::int32_t, 8>{10, 20, 30, 40, 50, 0, 9, 0}));
     EXPECT_EQ(ws.comparison.hitCount, 3);
     EXPECT_EQ(ws.chart.caption, "Ziehungen : 0        Paare gefunden :  0");
 }
