@@ -65,6 +65,7 @@ TEST_F(PoolBuildTest, EqualCountsPutEveryNumberInEveryNumberBand) {
     const std::array<int, 55> w = build().weights();
     for (int n = 1; n <= 54; ++n)
         EXPECT_EQ(w[static_cast<std::size_t>(n)], 3 + 3 + 3 + 1) << n;
+    EXPECT_EQ(build().size(), 540u); // beyond the 501 entries of old: the pool grows
 }
 
 TEST_F(PoolBuildTest, GroupBandsAppendWholeRunsAndSkipGroupsNeverDrawn) {

@@ -179,7 +179,10 @@ TEST_F(TipCalculation, AUsedUpBudgetLeavesRowsEmptyAndRestoresTheAdjustedOptions
     ws.options.setUpDown(7, 1);
     ws.options.setCheckBox(8, true);
     bool forcedPairAtHalf = true;
+    std::string statusDuringTheRun;
     ui.hook = [&](int call) {
+        if (call == 2)
+            statusDuringTheRun = ws.status.panel1;
         if (call == 501) // attempt 500 is done
             forcedPairAtHalf = ws.options.checkBox(8);
     };
@@ -193,6 +196,8 @@ TEST_F(TipCalculation, AUsedUpBudgetLeavesRowsEmptyAndRestoresTheAdjustedOptions
         EXPECT_TRUE(isEmptyRow(r)) << r;
     EXPECT_FALSE(forcedPairAtHalf);
     EXPECT_TRUE(ws.options.checkBox(8));
+    EXPECT_EQ(statusDuringTheRun.rfind("1.Tipp:  ", 0), 0u) << statusDuringTheRun;
+    EXPECT_NE(statusDuringTheRun.find("  QS: "), std::string::npos);
 }
 
 TEST_F(TipCalculation, LateRunAdjustmentsShowDuringTheRunAndAreUndoneAfterIt) {
