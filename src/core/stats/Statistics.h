@@ -18,11 +18,14 @@ struct AnalysisWindow {
 
 // Each statistic over a draw snapshot, as the chart contract publishes it. Records that
 // are not valid (numbers outside 1..54, key outside 0..9) are skipped.
-Chart numberDistribution(const DrawSnapshot& draws, AnalysisWindow window, const MessageTable& messages);
-Chart overdueNumbers(const DrawSnapshot& draws, AnalysisWindow window, const MessageTable& messages);
+Chart numberDistribution(const DrawSnapshot& draws, AnalysisWindow window,
+                         const MessageTable& messages);
+Chart overdueNumbers(const DrawSnapshot& draws, AnalysisWindow window,
+                     const MessageTable& messages);
 Chart crossSums(const DrawSnapshot& draws, AnalysisWindow window, const MessageTable& messages);
 Chart pairStatistic(const DrawSnapshot& draws, AnalysisWindow window, const MessageTable& messages);
-Chart tripleStatistic(const DrawSnapshot& draws, AnalysisWindow window, const MessageTable& messages);
+Chart tripleStatistic(const DrawSnapshot& draws, AnalysisWindow window,
+                      const MessageTable& messages);
 Chart quadStatistic(const DrawSnapshot& draws, AnalysisWindow window, const MessageTable& messages);
 Chart keyFrequency(const DrawSnapshot& draws, AnalysisWindow window, const MessageTable& messages);
 Chart keyOverdue(const DrawSnapshot& draws, AnalysisWindow window, const MessageTable& messages);
