@@ -14,7 +14,9 @@ void CliInteraction::showError(const std::string& text) {
     err_ << "Fehler: " << text << '\n';
 }
 
-bool CliInteraction::askYesNo(const std::string&, const std::string&) { return true; }
+bool CliInteraction::askYesNo(const std::string&, const std::string&) {
+    return true;
+}
 
 std::optional<std::string> CliInteraction::askText(const std::string&, const std::string&,
                                                    const std::string& defaultText) {

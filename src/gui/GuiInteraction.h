@@ -45,6 +45,7 @@ private:
     QPointer<QWidget> window_;
     std::function<void()> showWorkspace_;
     QElapsedTimer sinceEvents_;
+    unsigned pendingInputCalls_ = 0;
     int busyDepth_ = 0;
     platform::SoundPlayer sound_;
 };

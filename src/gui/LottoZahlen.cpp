@@ -32,10 +32,10 @@ constexpr QSize kDesignClientSize{536, 447};
 
 // The languages of the language menu in menu order, with their language numbers.
 constexpr std::pair<const char*, int> kLanguages[] = {
-    {"Deutsch", 1},       {"Englisch", 2},   {"Französisch", 3}, {"Spanisch", 4},
-    {"Italienisch", 5},   {"Russisch", 6},   {"Türkisch", 7},    {"Niederländisch", 8},
-    {"Polnisch", 9},      {"Tschechisch", 10}, {"Slowakisch", 16}, {"Ungarisch", 11},
-    {"Griechisch", 12},   {"Schwedisch", 13}, {"Norwegisch", 14}, {"Finnisch", 17},
+    {"Deutsch", 1},     {"Englisch", 2},     {"Französisch", 3}, {"Spanisch", 4},
+    {"Italienisch", 5}, {"Russisch", 6},     {"Türkisch", 7},    {"Niederländisch", 8},
+    {"Polnisch", 9},    {"Tschechisch", 10}, {"Slowakisch", 16}, {"Ungarisch", 11},
+    {"Griechisch", 12}, {"Schwedisch", 13},  {"Norwegisch", 14}, {"Finnisch", 17},
     {"Dänisch", 15},
 };
 
@@ -64,9 +64,11 @@ TForm1::TForm1(StartParameters parameters, QWidget* parent)
     chartPage = new ChartPage(*this);
     databasePage = new DatabasePage(*this);
     internetPage = new InternetPage(*this);
-    const std::pair<WorkspacePage*, const char*> pages[] = {
-        {tipPage, "Tipp-Übersicht"}, {calculationPage, "Berechnung"}, {chartPage, "Diagramm"},
-        {databasePage, "Datenbank"}, {internetPage, "Internet-Optionen"}};
+    const std::pair<WorkspacePage*, const char*> pages[] = {{tipPage, "Tipp-Übersicht"},
+                                                            {calculationPage, "Berechnung"},
+                                                            {chartPage, "Diagramm"},
+                                                            {databasePage, "Datenbank"},
+                                                            {internetPage, "Internet-Optionen"}};
     const char* sheetNames[] = {"TabSheet1", "TabSheet2", "TabSheet5", "TabSheet3", "TabSheet4"};
     for (std::size_t i = 0; i < std::size(pages); ++i) {
         pages[i].first->setObjectName(sheetNames[i]);
@@ -97,7 +99,9 @@ TForm1::TForm1(StartParameters parameters, QWidget* parent)
     syncFromWorkspace();
 }
 
-TForm1::~TForm1() { qApp->removeEventFilter(this); }
+TForm1::~TForm1() {
+    qApp->removeEventFilter(this);
+}
 
 void TForm1::buildMenu() {
     actionZiehungsdatenLaden = menuBar()->addAction("&Ziehungsdaten laden");
@@ -175,7 +179,8 @@ void TForm1::scaleContents(int newHeight) {
     contentScale_ *= static_cast<double>(newHeight) / rememberedHeight_;
     rememberedHeight_ = newHeight;
     QFont scaled = pageControl->font();
-    scaled.setPixelSize(std::max(6, static_cast<int>(std::lround(kDesignFontPixels * contentScale_))));
+    scaled.setPixelSize(
+        std::max(6, static_cast<int>(std::lround(kDesignFontPixels * contentScale_))));
     pageControl->setFont(scaled);
 }
 
@@ -191,10 +196,10 @@ void TForm1::closeEvent(QCloseEvent* event) {
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Enter) {
         auto* widget = qobject_cast<QWidget*>(watched);
-        const bool hinted = widget && widget->window() == this &&
-                            (widget->property("kavantoHint").toBool() ||
-                             qobject_cast<QAbstractButton*>(widget) ||
-                             qobject_cast<QAbstractSpinBox*>(widget));
+        const bool hinted =
+            widget && widget->window() == this &&
+            (widget->property("kavantoHint").toBool() || qobject_cast<QAbstractButton*>(widget) ||
+             qobject_cast<QAbstractSpinBox*>(widget));
         if (hinted) {
             ws_->status.panel1 = widget->toolTip().toStdString();
             statusPanel1->setText(widget->toolTip());

@@ -59,7 +59,7 @@ public:
     QAction* actionZiehungsdatenLaden; // Ctrl+A
     QAction* actionBerechnen;          // Ctrl+R
     QMenu* menuSprache;
-    QAction* actionAbgeben;   // Ctrl+G
+    QAction* actionAbgeben; // Ctrl+G
     QAction* actionSchliessen;
 
 protected:

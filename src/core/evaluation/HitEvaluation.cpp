@@ -29,7 +29,9 @@ void Zettelcheck(Workspace& ws, const std::array<std::string_view, 5>& numbers,
         result.keyHit = true;
 }
 
-bool isWinningRow(int hitCount, bool keyHit) { return hitCount >= 2 || (hitCount == 0 && keyHit); }
+bool isWinningRow(int hitCount, bool keyHit) {
+    return hitCount >= 2 || (hitCount == 0 && keyHit);
+}
 
 void Komplettcheck(Workspace& ws) {
     ws.hitClasses = HitClassTable{};
@@ -68,7 +70,7 @@ void Komplettcheck(Workspace& ws) {
         for (int c = 0; c < 5; ++c)
             sheet.setColour(row, c,
                             hit.positionHit[static_cast<std::size_t>(c)] ? CellColour::Lime
-                                                                        : CellColour::Window);
+                                                                         : CellColour::Window);
         // A row can match a number twice when it holds it twice; the table has rows 0..5.
         const auto hitClass = static_cast<std::size_t>(std::clamp(hit.hitCount, 0, 5));
         ++ws.hitClasses[hitClass][hit.keyHit ? 1 : 0];
