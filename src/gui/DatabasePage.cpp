@@ -16,17 +16,6 @@
 #include <QVBoxLayout>
 
 namespace kav::gui {
-namespace {
-
-QPushButton* makeButton(const QString& name, const QString& caption, const QString& hint) {
-    auto* b = new QPushButton(caption);
-    b->setObjectName(name);
-    setHint(b, hint);
-    return b;
-}
-
-} // namespace
-
 DatabasePage::DatabasePage(CommandHost& commandHost, QWidget* parent)
     : WorkspacePage(commandHost, parent) {
     drawCaption = new QLabel;
@@ -44,26 +33,32 @@ DatabasePage::DatabasePage(CommandHost& commandHost, QWidget* parent)
     speedButton5->setText("✓");
     setHint(speedButton5, "Bewertung des Tipps für die Ziehung des gewählten Datums");
 
-    updateButton = makeButton("UpdateButton", "&Datenbank aktualisieren", "");
-    rebuildButton = makeButton("RebuildButton", "Datenbank neu anlegen", "");
-    deleteButton = makeButton("DeleteButton", "Löschen", "Löschen der aktuell angezeigten Ziehung");
-    entryButton = makeButton("EntryButton", "Eingeben", "manuelle eingaben der Ziehungsdaten.");
-    button2 =
-        makeButton("Button2", "Paare suchen", "Erzeugen der Grafik für die Paarbildung der Zahlen");
-    button3 = makeButton("Button3", "Dreier suchen",
-                         "Erzeugen der Grafik für die Bildung von Dreiergruppen der Zahlen");
-    button4 = makeButton("Button4", "Vierer suchen",
-                         "Erzeugen der Grafik für die Bildung von Viergruppen der Zahlen");
-    button5 =
-        makeButton("Button5", "Ausstehende", "Erzeugt die Grafik für die Ausstehenden Zahlen");
-    button8 = makeButton("Button8", "Sternzahl ausstehende",
-                         "Welche Sternzahl ist am länsten überfällig");
-    bitBtn9 = makeButton("BitBtn9",
-                         "Historische Analyse der Parameter beginnenden mit oben "
-                         "gewähltem Datum",
-                         "Berechnung und Erfolg beginnend mit dem oben gewählten Datum");
-    bitBtn19 = makeButton("BitBtn19", "Historische Analyse beginnend mit dem oben gewähltem Datum",
-                          "Berechnung und Erfolg beginnend mit dem oben gewählten Datum");
+    updateButton = makeButton<QPushButton>("UpdateButton", "&Datenbank aktualisieren", "");
+    rebuildButton = makeButton<QPushButton>("RebuildButton", "Datenbank neu anlegen", "");
+    deleteButton = makeButton<QPushButton>("DeleteButton", "Löschen",
+                                           "Löschen der aktuell angezeigten Ziehung");
+    entryButton =
+        makeButton<QPushButton>("EntryButton", "Eingeben", "manuelle eingaben der Ziehungsdaten.");
+    button2 = makeButton<QPushButton>("Button2", "Paare suchen",
+                                      "Erzeugen der Grafik für die Paarbildung der Zahlen");
+    button3 =
+        makeButton<QPushButton>("Button3", "Dreier suchen",
+                                "Erzeugen der Grafik für die Bildung von Dreiergruppen der Zahlen");
+    button4 =
+        makeButton<QPushButton>("Button4", "Vierer suchen",
+                                "Erzeugen der Grafik für die Bildung von Viergruppen der Zahlen");
+    button5 = makeButton<QPushButton>("Button5", "Ausstehende",
+                                      "Erzeugt die Grafik für die Ausstehenden Zahlen");
+    button8 = makeButton<QPushButton>("Button8", "Sternzahl ausstehende",
+                                      "Welche Sternzahl ist am länsten überfällig");
+    bitBtn9 =
+        makeButton<QPushButton>("BitBtn9",
+                                "Historische Analyse der Parameter beginnenden mit oben "
+                                "gewähltem Datum",
+                                "Berechnung und Erfolg beginnend mit dem oben gewählten Datum");
+    bitBtn19 = makeButton<QPushButton>(
+        "BitBtn19", "Historische Analyse beginnend mit dem oben gewähltem Datum",
+        "Berechnung und Erfolg beginnend mit dem oben gewählten Datum");
     // Commands that later parts of the program provide stay visible but disabled.
     for (QPushButton* later : {updateButton, rebuildButton, bitBtn9, bitBtn19})
         later->setEnabled(false);

@@ -29,4 +29,14 @@ template <typename Widget> void setHint(Widget* widget, const QString& hint) {
     widget->setProperty("kavantoHint", true);
 }
 
+// A button with its design name, caption and hint.
+template <typename Button>
+Button* makeButton(const QString& name, const QString& caption, const QString& hint) {
+    auto* b = new Button;
+    b->setObjectName(name);
+    b->setText(caption);
+    setHint(b, hint);
+    return b;
+}
+
 } // namespace kav::gui

@@ -20,19 +20,6 @@
 #include <QVBoxLayout>
 
 namespace kav::gui {
-namespace {
-
-template <typename Button>
-Button* makeButton(const QString& name, const QString& caption, const QString& hint) {
-    auto* b = new Button;
-    b->setObjectName(name);
-    b->setText(caption);
-    setHint(b, hint);
-    return b;
-}
-
-} // namespace
-
 TipOverviewPage::TipOverviewPage(CommandHost& commandHost, QWidget* parent)
     : WorkspacePage(commandHost, parent) {
     speedButton6 = makeButton<QToolButton>("SpeedButton6", "◀", "vorhergehende Ziehung anzeigen");

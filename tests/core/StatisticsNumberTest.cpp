@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "StatisticsTestDraws.h"
 #include "app/MessageTable.h"
-#include "stats/RoundedAverage.h"
+#include "app/NearestInteger.h"
 #include "stats/Statistics.h"
 
 #include <gtest/gtest.h>
@@ -156,7 +156,7 @@ TEST(RoundedAverage, RoundsExactHalvesToEven) {
         {-7, 2, -4},       // -3.5 -> -4
     };
     for (const Case& c : cases)
-        EXPECT_EQ(roundedAverage(c.total, c.count), c.expected) << c.total << "/" << c.count;
+        EXPECT_EQ(nearestHalfEven(c.total, c.count), c.expected) << c.total << "/" << c.count;
 }
 
 } // namespace

@@ -1,25 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "generator/StatisticBands.h"
 
+#include "app/NearestInteger.h"
 #include "stats/Chart.h"
 
 #include <algorithm>
 
 namespace kav {
-
-int nearestHalfEven(std::int64_t numerator, std::int64_t denominator) {
-    // Floor division, then compare the remainder with half the denominator.
-    std::int64_t quotient = numerator / denominator;
-    std::int64_t remainder = numerator % denominator;
-    if (remainder < 0) {
-        --quotient;
-        remainder += denominator;
-    }
-    const std::int64_t twice = 2 * remainder;
-    if (twice > denominator || (twice == denominator && quotient % 2 != 0))
-        ++quotient;
-    return static_cast<int>(quotient);
-}
 
 CountRange countRangeOf(const Chart& chart) {
     if (chart.points.empty())
@@ -42,18 +29,22 @@ std::int64_t spread(CountRange range) {
 
 CountBand frequentGroupBand(CountRange range) {
     // Nearest(Max - 0.3 * (Max - Min)) < count <= Max
-    return {nearestHalfEven(10 * std::int64_t{range.max} - 3 * spread(range), 10), range.max, true};
+    return {static_cast<int>(nearestHalfEven(10 * std::int64_t{range.max} - 3 * spread(range), 10)),
+            range.max, true};
 }
 
 CountBand rareGroupBand(CountRange range) {
     // 0 < count <= Nearest(Min + 0.3 * (Max - Min)): a group never drawn stays out.
-    return {0, nearestHalfEven(10 * std::int64_t{range.min} + 3 * spread(range), 10), true};
+    return {0,
+            static_cast<int>(nearestHalfEven(10 * std::int64_t{range.min} + 3 * spread(range), 10)),
+            true};
 }
 
 CountBand topNumberBand(CountRange range, int percent, int divisor) {
     // Nearest(Max - q/100 * (Max - Min)) <= count <= Max, q = percent / divisor
     const std::int64_t denominator = 100 * std::int64_t{divisor};
-    return {nearestHalfEven(denominator * range.max - percent * spread(range), denominator),
+    return {static_cast<int>(
+                nearestHalfEven(denominator * range.max - percent * spread(range), denominator)),
             range.max, false};
 }
 
@@ -61,7 +52,9 @@ CountBand bottomNumberBand(CountRange range, int percent, int divisor) {
     // Min <= count <= Nearest(Min + q/100 * (Max - Min))
     const std::int64_t denominator = 100 * std::int64_t{divisor};
     return {range.min,
-            nearestHalfEven(denominator * range.min + percent * spread(range), denominator), false};
+            static_cast<int>(
+                nearestHalfEven(denominator * range.min + percent * spread(range), denominator)),
+            false};
 }
 
 } // namespace kav

@@ -7,11 +7,6 @@ namespace kav {
 
 struct Chart;
 
-// The integer nearest to numerator / denominator (denominator > 0), exact halves going
-// to the even integer. Band bounds are fractions of a count range; computing them
-// exactly keeps a bound of 10.5 from turning into 10.500000000000002 and rounding up.
-int nearestHalfEven(std::int64_t numerator, std::int64_t denominator);
-
 // The smallest and the largest count over all points of a statistic (0 and 0 without
 // points).
 struct CountRange {

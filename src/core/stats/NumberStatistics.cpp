@@ -2,9 +2,9 @@
 // The statistics over single numbers: the number distribution, the overdue numbers and
 // the cross sums.
 #include "app/MessageTable.h"
+#include "app/NearestInteger.h"
 #include "stats/ChartAxis.h"
 #include "stats/NumberColour.h"
-#include "stats/RoundedAverage.h"
 #include "stats/Statistics.h"
 #include "stats/WindowDraws.h"
 
@@ -48,7 +48,7 @@ Chart numberDistribution(const DrawSnapshot& draws, AnalysisWindow window,
     setAxisRangeFromMinToMax(chart);
     chart.caption = messages.line(msg::NumberDistribution) + "     " + messages.line(msg::Draws) +
                     std::to_string(drawCount) + "    " + messages.line(msg::CrossSum) +
-                    std::to_string(roundedAverage(sumTotal, drawCount));
+                    std::to_string(nearestHalfEven(sumTotal, drawCount));
     return chart;
 }
 
@@ -96,7 +96,7 @@ Chart crossSums(const DrawSnapshot& draws, AnalysisWindow window, const MessageT
     setAxisAutomatic(chart);
     chart.caption = messages.line(msg::CrossSumDistribution) + "    " + messages.line(msg::Draws) +
                     std::to_string(drawCount) + "     " + messages.line(msg::CrossSum) +
-                    std::to_string(roundedAverage(sumTotal, drawCount));
+                    std::to_string(nearestHalfEven(sumTotal, drawCount));
     return chart;
 }
 
