@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDate>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <QStandardPaths>
@@ -26,6 +27,19 @@ bool executableFolderServes(const QString& dir) {
     return info.isWritable() && !systemFolder;
 }
 
+// An installed program keeps the files it ships (the sound, later language files and
+// templates) in <prefix>/share/kavanto; a per-user program folder receives a copy of
+// each one it does not have yet, so the user's own changes are never overwritten.
+void copyShippedFiles(const QString& programDir) {
+    const QDir shipped(QCoreApplication::applicationDirPath() + "/../share/kavanto");
+    if (!shipped.exists())
+        return;
+    const QDir target(programDir);
+    for (const QFileInfo& file : shipped.entryInfoList(QDir::Files))
+        if (!target.exists(file.fileName()))
+            QFile::copy(file.absoluteFilePath(), target.filePath(file.fileName()));
+}
+
 } // namespace
 
 std::filesystem::path programFolder(const QString& explicitDir) {
@@ -37,8 +51,11 @@ std::filesystem::path programFolder(const QString& explicitDir) {
     const QString exeDir = QCoreApplication::applicationDirPath();
     if (!exeDir.isEmpty() && executableFolderServes(exeDir))
         return ensureFolder(exeDir);
-    return ensureFolder(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-                        "/Velmor/Kavanto");
+    const QString userDir =
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/Velmor/Kavanto";
+    std::filesystem::path folder = ensureFolder(userDir);
+    copyShippedFiles(userDir);
+    return folder;
 }
 
 std::filesystem::path settingsFile(const QString& explicitFile) {
