@@ -104,11 +104,11 @@ QCheckBox* CalculationPage::makeCheckBox(int number, const char* caption, const 
 }
 
 QSpinBox* CalculationPage::makeUpDown(int number, const char* hint) {
-    const UpDownSpec& spec = upDownSpec(number);
+    const UpDownSpec& field = upDownSpec(number);
     auto* spin = new QSpinBox;
     spin->setObjectName(QString("UpDown%1").arg(number));
-    spin->findChild<QLineEdit*>()->setObjectName(QString("Edit%1").arg(spec.editNumber));
-    spin->setRange(spec.minimum, spec.maximum);
+    spin->findChild<QLineEdit*>()->setObjectName(QString("Edit%1").arg(field.editNumber));
+    spin->setRange(field.minimum, field.maximum);
     setHint(spin, QString::fromUtf8(hint));
     spin->installEventFilter(this);
     upDowns_[static_cast<std::size_t>(number)] = spin;

@@ -67,15 +67,15 @@ void TipCalculationWindowTest::optionWidgetsCarryTheDesignNamesRangesAndDefaults
         if (box)
             QCOMPARE(box->isChecked(), defaults.checkBox(n));
     }
-    for (const UpDownSpec& spec : upDownSpecs()) {
-        if (spec.number == 8) // rows to compute: beside the start button
+    for (const UpDownSpec& field : upDownSpecs()) {
+        if (field.number == 8) // rows to compute: beside the start button
             continue;
-        auto* spin = page.findChild<QSpinBox*>(QString("UpDown%1").arg(spec.number));
-        QVERIFY2(spin, qPrintable(QString::number(spec.number)));
-        QCOMPARE(spin->minimum(), spec.minimum);
-        QCOMPARE(spin->maximum(), spec.maximum);
-        QCOMPARE(spin->value(), spec.defaultPosition);
-        QVERIFY(spin->findChild<QLineEdit*>(QString("Edit%1").arg(spec.editNumber)));
+        auto* spin = page.findChild<QSpinBox*>(QString("UpDown%1").arg(field.number));
+        QVERIFY2(spin, qPrintable(QString::number(field.number)));
+        QCOMPARE(spin->minimum(), field.minimum);
+        QCOMPARE(spin->maximum(), field.maximum);
+        QCOMPARE(spin->value(), field.defaultPosition);
+        QVERIFY(spin->findChild<QLineEdit*>(QString("Edit%1").arg(field.editNumber)));
     }
     auto* group = page.findChild<QGroupBox*>("RadioGroup1");
     QVERIFY(group);
