@@ -49,6 +49,11 @@ TipOverviewPage::TipOverviewPage(CommandHost& commandHost, QWidget* parent)
     speedButton15->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
     speedButton16 = makeButton<QToolButton>("SpeedButton16", "", "Tipp laden aus Datei");
     speedButton16->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
+    // Keyboard ways to the sheet's commands (the hints stay the design texts).
+    speedButton6->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Left));
+    speedButton7->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Right));
+    speedButton15->setShortcut(QKeySequence::Save);
+    speedButton16->setShortcut(QKeySequence::Open);
     speedButton4 =
         makeButton<QToolButton>("SpeedButton4", "Tipps in DB suchen",
                                 "Hier können Sie suchen ob dieser Tipp schon einmal gezogen wurde");

@@ -25,6 +25,7 @@ private slots:
     void heightChangesScaleTheContents();
     void aSavedDoubleHeightDoublesTheContents();
     void closingSavesTheSettings();
+    void altArrowsStepThroughTheDraws();
 };
 
 void MainWindowTest::firstStartCreatesTheSeedDrawAndShowsIt() {
@@ -140,6 +141,23 @@ void MainWindowTest::closingSavesTheSettings() {
     QCOMPARE(saved.at("Edit1"), SettingValue::ofText("17"));
     QVERIFY(saved.count("height"));
     QCOMPARE(saved.at("UpDown7"), SettingValue::ofInteger(50));
+}
+
+void MainWindowTest::altArrowsStepThroughTheDraws() {
+    WindowFixture f;
+    DrawFile(f.folder())
+        .replaceViaTemporary(
+            DrawFile::kMergeTemporary,
+            std::vector<DrawRecord>{DrawRecord::seed(),
+                                    DrawRecord::make(kMinimumPickerDate + 7, {1, 2, 3, 4, 5}, 6)});
+    f.startAndShow();
+    QApplication::setActiveWindow(f.window.get());
+    QCOMPARE(f.window->workspace().current.index, 1);
+    // A button's shortcut clicks it the way a mouse does, after showing it pressed.
+    QTest::keySequence(f.window.get(), QKeySequence(Qt::ALT | Qt::Key_Left));
+    QTRY_COMPARE(f.window->workspace().current.index, 0);
+    QTest::keySequence(f.window.get(), QKeySequence(Qt::ALT | Qt::Key_Right));
+    QTRY_COMPARE(f.window->workspace().current.index, 1);
 }
 
 QTEST_MAIN(MainWindowTest)
