@@ -22,8 +22,17 @@ struct GroupCase {
     const char* caption;
 };
 
+void PrintTo(const GroupCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 // One draw per case, in a window that holds only it.
 class GroupStatisticOfOneDraw : public ::testing::TestWithParam<std::tuple<TestDraw, GroupCase>> {};
+
+// Test names say which statistic a case checks ("pairs", "triples", "quads").
+std::string caseName(const ::testing::TestParamInfo<std::tuple<TestDraw, GroupCase>>& info) {
+    return std::get<1>(info.param).name;
+}
 
 TEST_P(GroupStatisticOfOneDraw, CountsEveryCompleteRun) {
     const auto& [draw, c] = GetParam();
@@ -46,7 +55,8 @@ INSTANTIATE_TEST_SUITE_P(
             GroupCase{"pairs", &kPairRun, {1, 2, 3, 4}, "Ziehungen : 1        Paare gefunden :  4"},
             GroupCase{
                 "triples", &kTripleRun, {1, 2, 3}, "Ziehungen : 1        Dreier gefunden :  3"},
-            GroupCase{"quads", &kQuadRun, {1, 2}, "Ziehungen : 1        Vierer gefunden!2"})));
+            GroupCase{"quads", &kQuadRun, {1, 2}, "Ziehungen : 1        Vierer gefunden!2"})),
+    caseName);
 
 INSTANTIATE_TEST_SUITE_P(
     TopNumbers, GroupStatisticOfOneDraw,
@@ -56,7 +66,8 @@ INSTANTIATE_TEST_SUITE_P(
             GroupCase{"pairs", &kPairRun, {51, 52, 53}, "Ziehungen : 1        Paare gefunden :  3"},
             GroupCase{
                 "triples", &kTripleRun, {51, 52}, "Ziehungen : 1        Dreier gefunden :  2"},
-            GroupCase{"quads", &kQuadRun, {51}, "Ziehungen : 1        Vierer gefunden!1"})));
+            GroupCase{"quads", &kQuadRun, {51}, "Ziehungen : 1        Vierer gefunden!1"})),
+    caseName);
 
 INSTANTIATE_TEST_SUITE_P(
     ThreeToSixUnsorted, GroupStatisticOfOneDraw,
@@ -65,7 +76,8 @@ INSTANTIATE_TEST_SUITE_P(
         ::testing::Values(
             GroupCase{"pairs", &kPairRun, {3, 4, 5}, "Ziehungen : 1        Paare gefunden :  3"},
             GroupCase{"triples", &kTripleRun, {3, 4}, "Ziehungen : 1        Dreier gefunden :  2"},
-            GroupCase{"quads", &kQuadRun, {3}, "Ziehungen : 1        Vierer gefunden!1"})));
+            GroupCase{"quads", &kQuadRun, {3}, "Ziehungen : 1        Vierer gefunden!1"})),
+    caseName);
 
 // A repeated number scores once per repetition in the row comparison: 3 3 4 gives the
 // test row "3 4" three hits (no pair) and "2 3" two hits (a pair, though 2 was not drawn);
@@ -77,7 +89,8 @@ INSTANTIATE_TEST_SUITE_P(
         ::testing::Values(
             GroupCase{"pairs", &kPairRun, {2}, "Ziehungen : 1        Paare gefunden :  1"},
             GroupCase{
-                "triples", &kTripleRun, {2, 3}, "Ziehungen : 1        Dreier gefunden :  2"})));
+                "triples", &kTripleRun, {2, 3}, "Ziehungen : 1        Dreier gefunden :  2"})),
+    caseName);
 
 // Four repeated top numbers complete the quad test row 52..55, which a sound draw never does.
 INSTANTIATE_TEST_SUITE_P(RepeatedTopNumber, GroupStatisticOfOneDraw,
@@ -86,7 +99,8 @@ INSTANTIATE_TEST_SUITE_P(RepeatedTopNumber, GroupStatisticOfOneDraw,
                                                 "quads",
                                                 &kQuadRun,
                                                 {51, 52},
-                                                "Ziehungen : 1        Vierer gefunden!2"})));
+                                                "Ziehungen : 1        Vierer gefunden!2"})),
+                         caseName);
 
 TEST(GroupStatistics, WindowExcludesTheStartDateAndIncludesTheEndDate) {
     const DrawSnapshot draws = snapshotOf({

@@ -7,6 +7,7 @@
 #include "stats/Statistics.h"
 
 #include <array>
+#include <ostream>
 #include <vector>
 
 namespace kav::test {
@@ -21,6 +22,14 @@ struct TestDraw {
     std::array<int, 5> numbers;
     int key = 0;
 };
+
+// Test parameters print as the draw they stand for, so test names stay readable.
+inline void PrintTo(const TestDraw& d, std::ostream* os) {
+    *os << "week " << d.week << ":";
+    for (int n : d.numbers)
+        *os << ' ' << n;
+    *os << " R " << d.key;
+}
 
 inline DrawSnapshot snapshotOf(const std::vector<TestDraw>& draws) {
     DrawSnapshot snapshot;
