@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "BaselineTipRun.h"
 
-#include "app/IntegerText.h"
 #include "app/Workspace.h"
+#include "base/IntegerText.h"
 #include "generator/CandidatePoolBuild.h"
 #include "generator/KeyChoice.h"
 #include "generator/LateRunAdjustments.h"

@@ -4,9 +4,9 @@
 #include "CliCommands.h"
 #include "CliContext.h"
 #include "ProgramLocations.h"
-#include "app/IntegerText.h"
 #include "app/SettingsLoad.h"
 #include "app/StartUp.h"
+#include "base/IntegerText.h"
 #include "evaluation/DrawSelection.h"
 #include "evaluation/TipFile.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "app/DayCount.h"
+#include "base/DayCount.h"
 
 #include <QString>
 #include <array>

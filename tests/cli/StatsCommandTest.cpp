@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CliRunner.h"
-#include "app/DayCount.h"
+#include "base/DayCount.h"
 #include "draws/DrawFile.h"
 #include "generator/TipSheet.h"
 

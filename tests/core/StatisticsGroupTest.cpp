@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "StatisticsTestDraws.h"
-#include "app/MessageTable.h"
 #include "app/Workspace.h"
+#include "base/MessageTable.h"
 #include "evaluation/HitEvaluation.h"
 #include "generator/Random.h"
 #include "stats/GroupStatistics.h"

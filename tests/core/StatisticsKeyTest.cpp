@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "StatisticsTestDraws.h"
-#include "app/MessageTable.h"
+#include "base/MessageTable.h"
 #include "generator/TipSheet.h"
 #include "stats/Statistics.h"
 

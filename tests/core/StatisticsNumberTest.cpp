@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "StatisticsTestDraws.h"
-#include "app/MessageTable.h"
-#include "app/NearestInteger.h"
+#include "base/MessageTable.h"
+#include "base/NearestInteger.h"
 #include "stats/Statistics.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CliCommands.h"
 #include "JsonOutput.h"
-#include "app/IntegerText.h"
+#include "base/IntegerText.h"
 #include "generator/TipCalculation.h"
 
 #include <ostream>

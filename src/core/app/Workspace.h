@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "app/DayCount.h"
 #include "app/Interaction.h"
-#include "app/MessageTable.h"
 #include "app/Options.h"
+#include "base/DayCount.h"
+#include "base/MessageTable.h"
 #include "draws/CurrentDraw.h"
 #include "draws/DrawFile.h"
 #include "evaluation/RowComparison.h"

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "draws/DrawCaption.h"
 
-#include "app/DayCount.h"
 #include "app/Workspace.h"
+#include "base/DayCount.h"
 
 namespace kav {
 

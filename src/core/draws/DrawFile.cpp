@@ -2,7 +2,6 @@
 #include "draws/DrawFile.h"
 
 #include <cerrno>
-#include <cstring>
 #include <memory>
 
 namespace kav {
@@ -42,13 +41,6 @@ void closeChecked(FilePtr& f, const std::filesystem::path& path) {
 }
 
 } // namespace
-
-std::string ioErrorText(const std::string& action, const std::filesystem::path& path, int errnum) {
-    std::string text = "E/A-Fehler beim " + action + " von \"" + path.string() + "\"";
-    if (errnum != 0)
-        text += ": " + std::string(std::strerror(errnum));
-    return text;
-}
 
 DrawFile::DrawFile(std::filesystem::path programFolder)
     : folder_(std::move(programFolder)), path_(folder_ / kFileName) {}

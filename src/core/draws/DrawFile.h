@@ -1,23 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "base/IoError.h"
 #include "draws/DrawRecord.h"
 
 #include <cstdio>
 #include <filesystem>
 #include <optional>
 #include <span>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace kav {
-
-// An input/output failure of a draw file operation; what() is the text shown to the user.
-class IoError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
 
 // The draw file as read by one command: all whole records in file order. A command reads
 // the file once into a snapshot and works on that, so it always sees the file as on disk.
@@ -86,8 +80,5 @@ private:
     std::filesystem::path folder_;
     std::filesystem::path path_;
 };
-
-// Builds the user-facing text of a failed file operation.
-std::string ioErrorText(const std::string& action, const std::filesystem::path& path, int errnum);
 
 } // namespace kav

@@ -2,8 +2,8 @@
 #include "draws/DrawMaintenance.h"
 
 #include "app/BusyCursor.h"
-#include "app/DayCount.h"
 #include "app/Workspace.h"
+#include "base/DayCount.h"
 #include "evaluation/DrawSelection.h"
 
 #include <algorithm>

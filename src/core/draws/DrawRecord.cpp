@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "draws/DrawRecord.h"
 
-#include "app/DayCount.h"
+#include "base/DayCount.h"
 
 #include <bit>
 #include <cstring>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "evaluation/HitEvaluation.h"
 
-#include "app/IntegerText.h"
 #include "app/Workspace.h"
+#include "base/IntegerText.h"
 
 #include <algorithm>
 #include <optional>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "evaluation/TipFile.h"
 
-#include "app/AtomicFile.h"
 #include "app/Workspace.h"
+#include "base/AtomicFile.h"
 #include "evaluation/DrawSelection.h"
 
 #include <cerrno>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "generator/StatisticBands.h"
 
-#include "app/NearestInteger.h"
+#include "base/NearestInteger.h"
 #include "stats/Chart.h"
 
 #include <algorithm>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "generator/TipCalculation.h"
 
-#include "app/IntegerText.h"
 #include "app/Workspace.h"
+#include "base/IntegerText.h"
 #include "evaluation/HitEvaluation.h"
 #include "generator/AttemptStatus.h"
 #include "generator/CandidatePoolBuild.h"

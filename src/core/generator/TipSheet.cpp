@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "generator/TipSheet.h"
 
-#include "app/IntegerText.h"
+#include "base/IntegerText.h"
 
 namespace kav {
 namespace {
@@ -23,7 +23,9 @@ constexpr std::array<SheetRowNames, TipSheet::kRows> kRowNames{{
 
 } // namespace
 
-const std::array<SheetRowNames, TipSheet::kRows>& TipSheet::rowNames() { return kRowNames; }
+const std::array<SheetRowNames, TipSheet::kRows>& TipSheet::rowNames() {
+    return kRowNames;
+}
 
 int TipSheet::editNumber(int row, int column) {
     return kRowNames[idx(row)].edits[static_cast<std::size_t>(column)];

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "app/MessageTable.h"
+#include "base/MessageTable.h"
 #include "stats/Chart.h"
 #include "stats/Statistics.h"
 

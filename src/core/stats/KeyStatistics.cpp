@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The statistics over the key number ("Nº Clave"): how often each came, and how long each
 // has been overdue.
-#include "app/MessageTable.h"
+#include "base/MessageTable.h"
 #include "stats/ChartAxis.h"
 #include "stats/Statistics.h"
 #include "stats/WindowDraws.h"

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The statistics over single numbers: the number distribution, the overdue numbers and
 // the cross sums.
-#include "app/MessageTable.h"
-#include "app/NearestInteger.h"
+#include "base/MessageTable.h"
+#include "base/NearestInteger.h"
 #include "stats/ChartAxis.h"
 #include "stats/NumberColour.h"
 #include "stats/Statistics.h"

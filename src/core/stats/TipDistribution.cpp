@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/IntegerText.h"
-#include "app/MessageTable.h"
+#include "base/IntegerText.h"
+#include "base/MessageTable.h"
 #include "draws/DrawRecord.h"
 #include "generator/TipSheet.h"
 #include "stats/ChartAxis.h"

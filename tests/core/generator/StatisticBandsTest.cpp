@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "generator/StatisticBands.h"
-#include "app/NearestInteger.h"
+#include "base/NearestInteger.h"
 
 #include "stats/Chart.h"
 

@@ -2,7 +2,7 @@
 #include "generator/TipCalculation.h"
 
 #include "GeneratorTestSupport.h"
-#include "app/IntegerText.h"
+#include "base/IntegerText.h"
 #include "generator/ReferenceDraws.h"
 #include "support/WorkspaceFixture.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/AtomicFile.h"
+#include "base/AtomicFile.h"
 
-#include "draws/DrawFile.h"
+#include "base/IoError.h"
 
 #include <cerrno>
 #include <cstdio>

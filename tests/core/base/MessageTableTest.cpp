@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/MessageTable.h"
+#include "base/MessageTable.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/DayCount.h"
+#include "base/DayCount.h"
 
 #include <gtest/gtest.h>
 

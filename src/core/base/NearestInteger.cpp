@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/NearestInteger.h"
+#include "base/NearestInteger.h"
 
 namespace kav {
 
