@@ -2,6 +2,7 @@
 #include "CalculationPage.h"
 #include "TipOverviewPage.h"
 #include "TipSheetView.h"
+#include "WeeklyDraws.h"
 #include "WindowFixture.h"
 #include "Zahlenwahl.h"
 #include "app/Workspace.h"
@@ -25,16 +26,6 @@ using namespace kav::test;
 
 namespace {
 
-// Forty weekly draws before the fixture's today, numbers spread over 1..54.
-void writeDraws(const std::filesystem::path& folder) {
-    std::vector<DrawRecord> draws;
-    for (int w = 0; w < 40; ++w)
-        draws.push_back(
-            DrawRecord::make(dayCountFromCivil({2023, 6, 3}) + 7.0 * w,
-                             {1 + w % 10, 12 + w % 9, 23 + w % 8, 34 + w % 7, 45 + w % 6}, w % 10));
-    DrawFile(folder).replaceViaTemporary(DrawFile::kMergeTemporary, draws);
-}
-
 std::string readBytes(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
@@ -46,7 +37,7 @@ void writeBytes(const std::filesystem::path& path, const std::string& bytes) {
 
 struct DialogFixture : WindowFixture {
     DialogFixture() {
-        writeDraws(folder());
+        writeFortyWeeklyDraws(folder());
         startAndShow();
         ws().options.setUpDown(8, 12);
         ws().options.setRadioGroup1(0);

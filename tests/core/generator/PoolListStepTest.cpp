@@ -13,19 +13,12 @@ namespace {
 
 using Sheet = std::vector<std::array<std::string, 6>>;
 
-// A generator run with the number list dialog (`CheckBox20`) over forty weekly draws.
+// A generator run with the number list dialog (`CheckBox20`) over forty weekly draws;
+// the end date on the newest.
 class PoolListStep : public WorkspaceTest {
 protected:
     PoolListStep() {
-        Random random(2024);
-        std::vector<DrawRecord> draws;
-        for (int w = 0; w < 40; ++w) {
-            NumberMask mask = 0;
-            while (std::popcount(mask) < 5)
-                mask |= maskOfNumber(static_cast<int>(random.next(54)) + 1);
-            draws.push_back(DrawRecord::make(day(2023, 8, 19) + 7.0 * w, numbersOf(mask),
-                                             static_cast<int>(random.next(10))));
-        }
+        const std::vector<DrawRecord> draws = fortyDraws();
         writeDraws(draws);
         ws.endPicker.set(roundToDay(draws.back().date));
         ws.options.setUpDown(8, 12);
