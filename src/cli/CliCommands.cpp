@@ -25,9 +25,11 @@ std::span<const CliCommand> cliCommands() {
                    "one statistic (numbers, overdue, sums, pairs, triples, quads, keys, "
                    "keys-overdue, sheet)",
                    true, runStats},
-        CliCommand{"generate", "[--seed N]",
-                   "\"Tipps berechnen\" once, after setting the lucky number N", true,
-                   runGenerate},
+        CliCommand{"generate", "[--seed N] [--list FILE]",
+                   "\"Tipps berechnen\" einmal, nach der Glückszahl N; die Zahlenliste "
+                   "(Chekcbox20) wird mit OK beantwortet, mit --list wird FILE (.hlw) "
+                   "geladen (Liste an) und \"&Rechnen\" gewählt",
+                   true, runGenerate},
     };
     return kCommands;
 }

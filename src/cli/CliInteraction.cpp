@@ -35,4 +35,11 @@ std::optional<std::filesystem::path> CliInteraction::chooseOpenFile(const FileDi
     return fileAnswer;
 }
 
+// OK keeps the pool; a list given on the command line is loaded and answered "&Rechnen".
+PoolListChoice CliInteraction::choosePoolList(const PoolListQuestion&) {
+    if (!poolListAnswer)
+        return {PoolListAnswer::Keep, {}};
+    return {PoolListAnswer::Calculate, *poolListAnswer};
+}
+
 } // namespace kav::cli

@@ -21,6 +21,8 @@ public:
     std::optional<std::string> textAnswer;
     std::optional<DrawRecord> drawAnswer;
     std::optional<std::filesystem::path> fileAnswer;
+    // The list `generate --list` loaded: the number list dialog answers "&Rechnen" with it.
+    std::optional<NumberBoxes> poolListAnswer;
 
     void showMessage(const std::string& text, const std::string& caption) override;
     void showError(const std::string& text) override;
@@ -35,6 +37,7 @@ public:
     std::optional<DrawRecord> editDraw(const DrawRecord& preset) override;
     std::optional<std::filesystem::path> chooseSaveFile(const FileDialogRequest& request) override;
     std::optional<std::filesystem::path> chooseOpenFile(const FileDialogRequest& request) override;
+    PoolListChoice choosePoolList(const PoolListQuestion& question) override;
 
 private:
     std::ostream& err_;

@@ -3,6 +3,7 @@
 
 #include "LoEingab.h"
 #include "QtConversions.h"
+#include "Zahlenwahl.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -18,10 +19,17 @@ namespace {
 // Input is processed at most this often during a long command.
 constexpr qint64 kEventIntervalMs = 15;
 
+// Boxes and file dialogs open over the modal dialog in front (the number list dialog's
+// save and load buttons), otherwise over the main window.
+QWidget* dialogParent(QWidget* window) {
+    QWidget* modal = QApplication::activeModalWidget();
+    return modal ? modal : window;
+}
+
 QMessageBox::StandardButton showBox(QWidget* parent, QMessageBox::Icon icon, const QString& caption,
                                     const QString& text, QMessageBox::StandardButtons buttons) {
     QMessageBox box(icon, caption.isEmpty() ? QApplication::applicationName() : caption, text,
-                    buttons, parent);
+                    buttons, dialogParent(parent));
     box.setTextFormat(Qt::PlainText); // texts from outside are never markup
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
@@ -29,6 +37,23 @@ QMessageBox::StandardButton showBox(QWidget* parent, QMessageBox::Icon icon, con
 } // namespace
 
 GuiInteraction::GuiInteraction() { sinceEvents_.start(); }
+
+void GuiInteraction::setNumberListDialog(TForm6* dialog) {
+    numberList_ = dialog;
+}
+
+PoolListChoice GuiInteraction::choosePoolList(const PoolListQuestion& question) {
+    if (!numberList_)
+        return Interaction::choosePoolList(question);
+    return numberList_->askForPool(question);
+}
+
+std::optional<NumberBoxes> GuiInteraction::editTipRow(const TipRowQuestion& question,
+                                                      Random& random) {
+    if (!numberList_)
+        return Interaction::editTipRow(question, random);
+    return numberList_->editRow(question, random);
+}
 
 void GuiInteraction::attach(QWidget* window, std::function<void()> showWorkspace) {
     window_ = window;
@@ -106,7 +131,8 @@ std::optional<DrawRecord> GuiInteraction::editDraw(const DrawRecord& preset) {
 }
 
 std::optional<std::filesystem::path> GuiInteraction::chooseSaveFile(const FileDialogRequest& request) {
-    QFileDialog dialog(window_, {}, qs((request.initialFolder / request.proposedName).string()),
+    QFileDialog dialog(dialogParent(window_), {},
+                       qs((request.initialFolder / request.proposedName).string()),
                        qtFileFilter(request.filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(qs(request.defaultExtension));
@@ -116,11 +142,13 @@ std::optional<std::filesystem::path> GuiInteraction::chooseSaveFile(const FileDi
 }
 
 std::optional<std::filesystem::path> GuiInteraction::chooseOpenFile(const FileDialogRequest& request) {
-    QFileDialog dialog(window_, {}, qs(request.initialFolder.string()),
+    QFileDialog dialog(dialogParent(window_), {}, qs(request.initialFolder.string()),
                        qtFileFilter(request.filter));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(qs(request.defaultExtension));
+    if (!request.proposedName.empty())
+        dialog.selectFile(qs(request.proposedName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return std::filesystem::path(dialog.selectedFiles().front().toStdString());

@@ -11,6 +11,8 @@
 
 namespace kav::gui {
 
+class TForm6;
+
 // The window's answers to the core: modal message and input boxes, file dialogs, the
 // busy cursor, sound and "open". Long commands call processPendingInput once per step;
 // it lets Qt process input only every few milliseconds, so a run spends its time
@@ -23,6 +25,8 @@ public:
     void attach(QWidget* window, std::function<void()> showWorkspace);
     // Sounds named without a folder are looked for here.
     void setProgramFolder(const std::filesystem::path& folder) { sound_.setProgramFolder(folder); }
+    // The number list dialog, created at start-up after the main window.
+    void setNumberListDialog(TForm6* dialog);
 
     void showMessage(const std::string& text, const std::string& caption) override;
     void showError(const std::string& text) override;
@@ -37,12 +41,15 @@ public:
     std::optional<DrawRecord> editDraw(const DrawRecord& preset) override;
     std::optional<std::filesystem::path> chooseSaveFile(const FileDialogRequest& request) override;
     std::optional<std::filesystem::path> chooseOpenFile(const FileDialogRequest& request) override;
+    PoolListChoice choosePoolList(const PoolListQuestion& question) override;
+    std::optional<NumberBoxes> editTipRow(const TipRowQuestion& question, Random& random) override;
 
 protected:
     QWidget* window() const { return window_; }
 
 private:
     QPointer<QWidget> window_;
+    QPointer<TForm6> numberList_;
     std::function<void()> showWorkspace_;
     QElapsedTimer sinceEvents_;
     unsigned pendingInputCalls_ = 0;

@@ -5,11 +5,16 @@
 #include "ChartPage.h"
 #include "DatabasePage.h"
 #include "InternetPage.h"
+#include "ProgramLocations.h"
 #include "QtConversions.h"
 #include "TipOverviewPage.h"
+#include "TipSheetView.h"
+#include "Zahlenwahl.h"
 #include "app/CommandGuard.h"
 #include "app/SettingsLoad.h"
 #include "app/StartUp.h"
+#include "generator/LuckyNumber.h"
+#include "generator/RowEditor.h"
 #include "generator/TipCalculation.h"
 
 #include <QAbstractButton>
@@ -22,6 +27,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QToolButton>
 #include <cmath>
 
 namespace kav::gui {
@@ -96,7 +102,23 @@ TForm1::TForm1(StartParameters parameters, QWidget* parent)
     createMainWindowState(*ws_, readSettingsFile(settingsFile_), parameters.randomSeed);
     if (ws_->windowHeight > 0)
         resize(ws_->windowWidth > 0 ? ws_->windowWidth : width(), ws_->windowHeight);
+    numberListDialog = new TForm6(*interaction_, this);
+    interaction_->setNumberListDialog(numberListDialog);
+    connectNumberListCommands();
     syncFromWorkspace();
+}
+
+// The row editor buttons `Tipp1Edit`..`Tipp12Edit` and the lucky number `SpeedButton13`.
+void TForm1::connectNumberListCommands() {
+    for (int r = 0; r < TipSheet::kRows; ++r) {
+        QToolButton* editor = tipPage->sheet->rows[static_cast<std::size_t>(r)].editor;
+        editor->setEnabled(true);
+        connect(editor, &QToolButton::clicked, this,
+                [this, r] { runCommand([this, r] { TippEditClick(*ws_, r); }); });
+    }
+    tipPage->speedButton13->setEnabled(true);
+    connect(tipPage->speedButton13, &QToolButton::clicked, this,
+            [this] { runCommand([this] { SpeedButton13Click(*ws_, platform::clockSeed); }); });
 }
 
 TForm1::~TForm1() {

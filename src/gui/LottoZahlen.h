@@ -21,6 +21,7 @@ class ChartPage;
 class DatabasePage;
 class InternetPage;
 class TipOverviewPage;
+class TForm6;
 class WorkspacePage;
 
 struct StartParameters {
@@ -61,6 +62,7 @@ public:
     QMenu* menuSprache;
     QAction* actionAbgeben; // Ctrl+G
     QAction* actionSchliessen;
+    TForm6* numberListDialog; // `Form6`, created at start-up after the main window
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -72,6 +74,7 @@ private:
     void buildMenu();
     void buildStatusBar();
     void scaleContents(int newHeight);
+    void connectNumberListCommands();
 
     std::unique_ptr<GuiInteraction> interaction_;
     std::unique_ptr<Workspace> ws_;

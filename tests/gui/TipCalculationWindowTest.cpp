@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CalculationPage.h"
 #include "TipOverviewPage.h"
+#include "WeeklyDraws.h"
 #include "WindowFixture.h"
 #include "app/Workspace.h"
 #include "generator/TipCalculation.h"
@@ -20,16 +21,6 @@ using namespace kav;
 using namespace kav::test;
 
 namespace {
-
-// Forty weekly draws before the fixture's today, numbers spread over 1..54.
-void writeDraws(const std::filesystem::path& folder) {
-    std::vector<DrawRecord> draws;
-    for (int w = 0; w < 40; ++w)
-        draws.push_back(
-            DrawRecord::make(dayCountFromCivil({2023, 6, 3}) + 7.0 * w,
-                             {1 + w % 10, 12 + w % 9, 23 + w % 8, 34 + w % 7, 45 + w % 6}, w % 10));
-    DrawFile(folder).replaceViaTemporary(DrawFile::kMergeTemporary, draws);
-}
 
 std::vector<std::string> sheetCells(const Workspace& ws) {
     std::vector<std::string> cells;
@@ -169,7 +160,7 @@ void TipCalculationWindowTest::hoveringAnOptionShowsItsHint() {
 
 void TipCalculationWindowTest::startButtonAndMenuRunTheCalculationAsTheCoreDoes() {
     WindowFixture f;
-    writeDraws(f.folder());
+    writeFortyWeeklyDraws(f.folder());
     f.startAndShow();
     Workspace& ws = f.window->workspace();
     ws.options.setUpDown(8, 12);
@@ -202,7 +193,7 @@ void TipCalculationWindowTest::startButtonAndMenuRunTheCalculationAsTheCoreDoes(
 
 void TipCalculationWindowTest::aSecondPressStopsTheRun() {
     WindowFixture f;
-    writeDraws(f.folder());
+    writeFortyWeeklyDraws(f.folder());
     f.startAndShow();
     Workspace& ws = f.window->workspace();
     // No row of five numbers holds three even and three odd numbers: without the stop the

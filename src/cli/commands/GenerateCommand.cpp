@@ -1,25 +1,49 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CliCommands.h"
 #include "JsonOutput.h"
+#include "ProgramLocations.h"
 #include "base/IntegerText.h"
+#include "generator/LuckyNumber.h"
+#include "generator/NumberList.h"
 #include "generator/TipCalculation.h"
 
 #include <ostream>
 
 namespace kav::cli {
+namespace {
+
+// `--list FILE`: the list as the dialog's load button reads it. A file that cannot be read
+// or is no list is bad input to the tool.
+NumberBoxes readListOption(const std::string& file) {
+    try {
+        return loadNumberList(NumberBoxes{}, kListNumbers, file);
+    } catch (const std::exception& e) {
+        throw UsageError(std::string("--list: ") + e.what());
+    }
+}
+
+} // namespace
 
 // "Tipps berechnen" once. `--seed N` first sets the lucky number: the generator's seed
 // becomes N's 32-bit pattern, so equal seeds, options and draw files give equal rows.
 // Without it the seed is the one taken from the clock at start-up, as in the window.
+// With `CheckBox20` on, the number list dialog is answered OK; `--list FILE` switches it on,
+// loads FILE into it and answers "&Rechnen".
 int runGenerate(CliContext& ctx, const CommandArgs& arguments) {
     CommandArgs args = arguments;
     const std::optional<std::string> seedText = takeOption(args, "--seed");
+    const std::optional<std::string> listFile = takeOption(args, "--list");
     requireNoMoreArgs(args);
+    if (listFile) {
+        ctx.ui.poolListAnswer = readListOption(*listFile);
+        ctx.ws.options.setCheckBox(20, true);
+    }
     if (seedText) {
-        const std::optional<int> seed = parseInteger(*seedText);
-        if (!seed)
+        if (!parseInteger(*seedText))
             throw UsageError("--seed: keine ganze Zahl: " + *seedText);
-        ctx.ws.random.setSeed(static_cast<std::uint32_t>(*seed));
+        ctx.ui.textAnswer = *seedText;
+        SpeedButton13Click(ctx.ws, platform::clockSeed);
+        ctx.ui.textAnswer.reset();
     }
     const TipRunSummary summary = Label28Click(ctx.ws);
     if (ctx.json) {

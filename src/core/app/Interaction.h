@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "app/NumberListQuestions.h"
 #include "draws/DrawRecord.h"
 
 #include <filesystem>
@@ -49,6 +50,15 @@ public:
     chooseSaveFile(const FileDialogRequest& request) = 0;
     virtual std::optional<std::filesystem::path>
     chooseOpenFile(const FileDialogRequest& request) = 0;
+
+    // The number list dialog `TForm6` (modal). For a generator run: "&Rechnen" with the
+    // dialog's boxes, OK or Abort. For the row editor: the dialog's boxes when it ended
+    // with OK, nullopt otherwise; `random` drives its random animation. Front ends without
+    // the dialog keep the pool and leave the row as it is.
+    virtual PoolListChoice choosePoolList(const PoolListQuestion&) { return {}; }
+    virtual std::optional<NumberBoxes> editTipRow(const TipRowQuestion&, Random&) {
+        return std::nullopt;
+    }
 };
 
 } // namespace kav

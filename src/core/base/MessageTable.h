@@ -46,7 +46,15 @@ inline constexpr std::size_t Tip = 28;
 inline constexpr std::size_t BudgetUsedUp = 29;
 inline constexpr std::size_t TipsComputed = 30;
 inline constexpr std::size_t OverdueNumbers = 34;
+inline constexpr std::size_t LuckyNumberCaption = 35;
+inline constexpr std::size_t LuckyNumberPrompt = 36;
+inline constexpr std::size_t LuckyNumber = 37;
+inline constexpr std::size_t LuckyNumberSet = 38;
 inline constexpr std::size_t TipDistribution = 39;
+inline constexpr std::size_t ChooseNumbersCaption = 50;
+inline constexpr std::size_t EditTip = 51;
+inline constexpr std::size_t RandomPick = 52;
+inline constexpr std::size_t RandomPickStop = 53;
 inline constexpr std::size_t KeyOverdue = 54;
 } // namespace msg
 

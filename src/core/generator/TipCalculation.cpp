@@ -8,6 +8,7 @@
 #include "generator/CandidatePoolBuild.h"
 #include "generator/KeyChoice.h"
 #include "generator/LateRunAdjustments.h"
+#include "generator/PoolListStep.h"
 #include "generator/ReferenceDraws.h"
 #include "generator/RowRules.h"
 
@@ -49,7 +50,13 @@ public:
         const ReferenceDraws references = readReferenceDraws(ws_);
         ws_.sheet.clearUnlocked();
         const DrawSnapshot draws = ws_.readDraws();
-        const CandidatePool pool = buildCandidatePool(ws_, draws, references);
+        CandidatePool pool = buildCandidatePool(ws_, draws, references);
+        if (ws_.options.checkBox(20) && !offerPoolList(ws_, pool)) {
+            TipRunSummary abandoned;
+            abandoned.ran = true;
+            abandoned.abandoned = true;
+            return abandoned;
+        }
 
         ws_.status.panel1 = ws_.messages.line(msg::TipCalculationStarts);
         ws_.running = true;
@@ -189,6 +196,10 @@ TipRunSummary Label28Click(Workspace& ws) {
     } catch (...) {
         endRun(ws, saved);
         throw;
+    }
+    if (summary.abandoned) {
+        endRun(ws, saved);
+        return summary;
     }
     ws.evaluationSwitch = true;
     Komplettcheck(ws);

@@ -10,6 +10,9 @@ struct TipRunSummary {
     bool ran = false; // false when the call only stopped a run in progress
     int attempts = 0; // the attempt counter at the end of the run
     bool budgetUsedUp = false;
+    // The user abandoned the run in the number list dialog: no row was computed, the
+    // unlocked rows stay cleared, nothing was evaluated.
+    bool abandoned = false;
 };
 
 // "Tipps berechnen", behind the button `BitBtn4` and the menu entry "&Berechnen": fills
@@ -18,7 +21,8 @@ struct TipRunSummary {
 // button shows message 20 "Stoppen", and calling this again only puts the idle caption
 // back, which the run notices before its next attempt. Equal seeds, options and draw
 // files give equal rows. Throws IoError (after putting the window state back) when the
-// draw file cannot be read.
+// draw file cannot be read, NumberListError when the number list dialog's weights cannot
+// make a pool.
 TipRunSummary Label28Click(Workspace& ws);
 
 } // namespace kav

@@ -2,10 +2,15 @@
 #pragma once
 
 #include "app/Options.h"
+#include "base/DayCount.h"
+#include "draws/DrawRecord.h"
 #include "generator/CandidateRow.h"
+#include "generator/Random.h"
 #include "generator/ReferenceDraws.h"
 
 #include <array>
+#include <bit>
+#include <vector>
 
 namespace kav::test {
 
@@ -34,6 +39,20 @@ inline void switchOffRowRules(Options& o) {
 inline void switchOffPreferences(Options& o) {
     for (int box : {1, 2, 6, 7, 10, 11, 12, 13, 14, 15, 19, 29, 30})
         o.setCheckBox(box, false);
+}
+
+// Forty weekly draws from 07.01.2023 with numbers from the generator itself.
+inline std::vector<DrawRecord> fortyDraws() {
+    Random random(2024);
+    std::vector<DrawRecord> draws;
+    for (int w = 0; w < 40; ++w) {
+        NumberMask mask = 0;
+        while (std::popcount(mask) < 5)
+            mask |= maskOfNumber(static_cast<int>(random.next(54)) + 1);
+        draws.push_back(DrawRecord::make(dayCountFromCivil({2023, 1, 7}) + 7.0 * w, numbersOf(mask),
+                                         static_cast<int>(random.next(10))));
+    }
+    return draws;
 }
 
 } // namespace kav::test

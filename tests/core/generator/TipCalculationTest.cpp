@@ -24,20 +24,6 @@ public:
     std::function<void(int)> hook;
 };
 
-// Forty weekly draws with numbers from the generator itself; the end date on the newest.
-std::vector<DrawRecord> fortyDraws() {
-    Random random(2024);
-    std::vector<DrawRecord> draws;
-    for (int w = 0; w < 40; ++w) {
-        NumberMask mask = 0;
-        while (std::popcount(mask) < 5)
-            mask |= maskOfNumber(static_cast<int>(random.next(54)) + 1);
-        draws.push_back(DrawRecord::make(day(2023, 1, 7) + 7.0 * w, numbersOf(mask),
-                                         static_cast<int>(random.next(10))));
-    }
-    return draws;
-}
-
 class TipCalculation : public ::testing::Test {
 protected:
     TipCalculation() {

@@ -12,7 +12,8 @@
 namespace kav::test {
 
 // An Interaction that records what the core asked and answers from prepared lists.
-// Questions without a prepared answer get "No"/cancel, dialogs without one are cancelled.
+// Questions without a prepared answer get "No"/cancel, dialogs without one are cancelled
+// (the number list dialog with Abort).
 class ScriptedInteraction : public Interaction {
 public:
     void showMessage(const std::string& text, const std::string& caption) override {
@@ -47,11 +48,24 @@ public:
         return pop(fileAnswers).value_or(std::nullopt);
     }
 
+    PoolListChoice choosePoolList(const PoolListQuestion& question) override {
+        poolQuestions.push_back(question);
+        PoolListChoice abandon;
+        abandon.answer = PoolListAnswer::Abandon;
+        return pop(poolAnswers).value_or(abandon);
+    }
+    std::optional<NumberBoxes> editTipRow(const TipRowQuestion& question, Random&) override {
+        rowQuestions.push_back(question);
+        return pop(rowAnswers).value_or(std::nullopt);
+    }
+
     // Answers, taken front first.
     std::deque<bool> yesNoAnswers;
     std::deque<std::optional<std::string>> textAnswers;
     std::deque<std::optional<DrawRecord>> drawAnswers;
     std::deque<std::optional<std::filesystem::path>> fileAnswers;
+    std::deque<PoolListChoice> poolAnswers;
+    std::deque<std::optional<NumberBoxes>> rowAnswers;
 
     // What was asked or shown.
     std::vector<std::string> messages;
@@ -63,6 +77,8 @@ public:
     std::vector<DrawRecord> drawPresets;
     std::vector<FileDialogRequest> saveRequests;
     std::vector<FileDialogRequest> openRequests;
+    std::vector<PoolListQuestion> poolQuestions;
+    std::vector<TipRowQuestion> rowQuestions;
 
 private:
     template <typename T> static std::optional<T> pop(std::deque<T>& answers) {
