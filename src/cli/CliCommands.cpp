@@ -26,8 +26,15 @@ std::span<const CliCommand> cliCommands() {
                    "keys-overdue, sheet)",
                    true, runStats},
         CliCommand{"generate", "[--seed N]",
-                   "\"Tipps berechnen\" once, after setting the lucky number N", true,
-                   runGenerate},
+                   "\"Tipps berechnen\" once, after setting the lucky number N", true, runGenerate},
+        CliCommand{"search", "[--threshold N]",
+                   "Tippschein in der Ziehungsdatenbank suchen (jede Frage: Ja)", true, runSearch},
+        CliCommand{"backtest", "[--seed N] [--chance]",
+                   "Rückschau der Einstellungen ab dem Enddatum, Glückszahl N; --chance: "
+                   "Vergleich mit dem Zufall",
+                   true, runBacktest},
+        CliCommand{"history", "[--threshold N]",
+                   "Rückschau der Ziehungen ab dem Enddatum (jede Frage: Ja)", true, runHistory},
     };
     return kCommands;
 }

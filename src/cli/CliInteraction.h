@@ -3,6 +3,7 @@
 
 #include "app/Interaction.h"
 
+#include <functional>
 #include <iosfwd>
 #include <optional>
 
@@ -21,13 +22,18 @@ public:
     std::optional<std::string> textAnswer;
     std::optional<DrawRecord> drawAnswer;
     std::optional<std::filesystem::path> fileAnswer;
+    // Called whenever a long command lets pending input be processed (progress output).
+    std::function<void()> onPendingInput;
 
     void showMessage(const std::string& text, const std::string& caption) override;
     void showError(const std::string& text) override;
     bool askYesNo(const std::string& text, const std::string& caption) override;
     std::optional<std::string> askText(const std::string& caption, const std::string& prompt,
                                        const std::string& defaultText) override;
-    void processPendingInput() override {}
+    void processPendingInput() override {
+        if (onPendingInput)
+            onPendingInput();
+    }
     void repaint() override {}
     void setBusy(bool) override {}
     void playSound(const std::string&) override {}
