@@ -28,7 +28,10 @@ QMessageBox::StandardButton showBox(QWidget* parent, QMessageBox::Icon icon, con
 
 } // namespace
 
-GuiInteraction::GuiInteraction() { sinceEvents_.start(); }
+GuiInteraction::GuiInteraction() {
+    sinceEvents_.start();
+    sinceInput_.start();
+}
 
 void GuiInteraction::attach(QWidget* window, std::function<void()> showWorkspace) {
     window_ = window;
@@ -44,6 +47,10 @@ void GuiInteraction::showError(const std::string& text) {
 }
 
 bool GuiInteraction::askYesNo(const std::string& text, const std::string& caption) {
+    // A question in the middle of a command (the search stops at a draw) is about what
+    // the window shows now.
+    if (showWorkspace_)
+        showWorkspace_();
     return showBox(window_, QMessageBox::Question, qs(caption), qs(text),
                    QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
@@ -62,11 +69,14 @@ std::optional<std::string> GuiInteraction::askText(const std::string& caption,
 void GuiInteraction::processPendingInput() {
     // A generator run calls this once per attempt, millions of times a second: even the
     // clock is read only every few calls.
-    if ((++pendingInputCalls_ & 63u) != 0 || sinceEvents_.elapsed() < kEventIntervalMs)
+    // Its own clock: the repaints of a command (a statistic per week of a backtest) must
+    // not keep input waiting.
+    if ((++pendingInputCalls_ & 63u) != 0 || sinceInput_.elapsed() < kEventIntervalMs)
         return;
     if (showWorkspace_)
         showWorkspace_();
     QCoreApplication::processEvents();
+    sinceInput_.restart();
     sinceEvents_.restart();
 }
 
@@ -96,8 +106,8 @@ void GuiInteraction::playSound(const std::string& fileName) {
 
 void GuiInteraction::openDocument(const std::string& pathOrUrl) {
     const QString target = qs(pathOrUrl);
-    const QUrl url = QFileInfo::exists(target) ? QUrl::fromLocalFile(target)
-                                               : QUrl::fromUserInput(target);
+    const QUrl url =
+        QFileInfo::exists(target) ? QUrl::fromLocalFile(target) : QUrl::fromUserInput(target);
     QDesktopServices::openUrl(url);
 }
 
@@ -105,7 +115,8 @@ std::optional<DrawRecord> GuiInteraction::editDraw(const DrawRecord& preset) {
     return runDrawEntry(window_, preset);
 }
 
-std::optional<std::filesystem::path> GuiInteraction::chooseSaveFile(const FileDialogRequest& request) {
+std::optional<std::filesystem::path>
+GuiInteraction::chooseSaveFile(const FileDialogRequest& request) {
     QFileDialog dialog(window_, {}, qs((request.initialFolder / request.proposedName).string()),
                        qtFileFilter(request.filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -115,7 +126,8 @@ std::optional<std::filesystem::path> GuiInteraction::chooseSaveFile(const FileDi
     return std::filesystem::path(dialog.selectedFiles().front().toStdString());
 }
 
-std::optional<std::filesystem::path> GuiInteraction::chooseOpenFile(const FileDialogRequest& request) {
+std::optional<std::filesystem::path>
+GuiInteraction::chooseOpenFile(const FileDialogRequest& request) {
     QFileDialog dialog(window_, {}, qs(request.initialFolder.string()),
                        qtFileFilter(request.filter));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);

@@ -44,7 +44,8 @@ protected:
 private:
     QPointer<QWidget> window_;
     std::function<void()> showWorkspace_;
-    QElapsedTimer sinceEvents_;
+    QElapsedTimer sinceEvents_; // since the window last showed the Workspace
+    QElapsedTimer sinceInput_;  // since pending input was last processed
     unsigned pendingInputCalls_ = 0;
     int busyDepth_ = 0;
     platform::SoundPlayer sound_;

@@ -16,6 +16,7 @@ class QTabWidget;
 
 namespace kav::gui {
 
+class AnalysisCommands;
 class CalculationPage;
 class ChartPage;
 class DatabasePage;
@@ -61,6 +62,7 @@ public:
     QMenu* menuSprache;
     QAction* actionAbgeben; // Ctrl+G
     QAction* actionSchliessen;
+    AnalysisCommands* analysisCommands = nullptr; // search and historical analyses
 
 protected:
     void showEvent(QShowEvent* event) override;
