@@ -21,7 +21,10 @@ QTableWidget* makeTable(const char* name, const QStringList& headers) {
     table->verticalHeader()->hide();
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionMode(QAbstractItemView::NoSelection);
+    table->setFocusPolicy(Qt::NoFocus);
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    // Rows as tall as their text, so the twelve classes fit without scrolling.
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
     return table;
 }
 
@@ -71,7 +74,7 @@ ChanceDialog::ChanceDialog(QWidget* parent) : QDialog(parent) {
     layout->addWidget(testClasses, 1);
     layout->addWidget(verdict);
     layout->addWidget(buttons);
-    resize(520, 620);
+    resize(560, 720);
 }
 
 void ChanceDialog::showComparison(const ChanceComparison& c, int draws) {
