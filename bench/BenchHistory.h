@@ -36,14 +36,12 @@ public:
 
 inline constexpr int kHistory = 1100;
 
-// 1,100 weekly draws with numbers from the program's own generator, written into a
-// program folder of its own for each benchmark program part.
-inline std::filesystem::path writeHistory(const char* folderName) {
-    auto path = std::filesystem::temp_directory_path() / folderName;
-    std::filesystem::create_directories(path);
+// `count` weekly draws from the pickers' first date on, with numbers from the program's
+// own generator: a history that looks like the real one.
+inline std::vector<DrawRecord> randomWeeklyDraws(int count) {
     Random random(20240601);
     std::vector<DrawRecord> draws;
-    for (int i = 0; i < kHistory; ++i) {
+    for (int i = 0; i < count; ++i) {
         std::array<int, 5> numbers{};
         for (std::size_t n = 0; n < 5;) {
             const int v = static_cast<int>(random.next(54)) + 1;
@@ -54,7 +52,15 @@ inline std::filesystem::path writeHistory(const char* folderName) {
         draws.push_back(DrawRecord::make(kMinimumPickerDate + 7.0 * i, numbers,
                                          static_cast<int>(random.next(10))));
     }
-    DrawFile(path).replaceViaTemporary(DrawFile::kMergeTemporary, draws);
+    return draws;
+}
+
+// The 1,100-draw history, written into a program folder of its own for each part of the
+// benchmark program.
+inline std::filesystem::path writeHistory(const char* folderName) {
+    auto path = std::filesystem::temp_directory_path() / folderName;
+    std::filesystem::create_directories(path);
+    DrawFile(path).replaceViaTemporary(DrawFile::kMergeTemporary, randomWeeklyDraws(kHistory));
     return path;
 }
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AnalysisCommands.h"
+#include "BenchHistory.h"
 #include "CalculationPage.h"
 #include "ChanceDialog.h"
 #include "ChartPage.h"
@@ -122,13 +123,8 @@ void AnalysisWindowTest::aBacktestStopsWithItsOwnButtonWithoutAReport() {
     writeDraws(f.folder(), 40);
     f.startAndShow();
     Workspace& ws = f.window->workspace();
-    // No row of five numbers holds three even and three odd numbers: the first week's tip
-    // calculation would go on for 30 million attempts.
-    ws.options.setCheckBox(25, true);
-    ws.options.setCheckBox(26, true);
-    ws.options.setUpDown(15, 3);
-    ws.options.setUpDown(16, 3);
-    ws.options.setUpDown(7, 30000);
+    // The first week's tip calculation goes on until the stop.
+    makeTipCalculationEndless(ws.options);
     ws.options.setCheckBox(20, true);
     ws.endPicker.set(dayCountFromCivil({2024, 3, 2}));
     f.window->syncFromWorkspace();
@@ -271,20 +267,8 @@ void AnalysisWindowTest::screenshotOfTheComparisonWithChance() {
         QSKIP("KAVANTO_SCREENSHOT_DIR is not set");
     constexpr int kDraws = 1100;
     WindowFixture f(kMinimumPickerDate + 7 * (kDraws - 1) + 3);
-    Random random(20240601);
-    std::vector<DrawRecord> draws;
-    for (int i = 0; i < kDraws; ++i) {
-        std::array<int, 5> numbers{};
-        for (std::size_t n = 0; n < 5;) {
-            const int v = static_cast<int>(random.next(54)) + 1;
-            if (std::find(numbers.begin(), numbers.end(), v) == numbers.end())
-                numbers[n++] = v;
-        }
-        std::sort(numbers.begin(), numbers.end());
-        draws.push_back(DrawRecord::make(kMinimumPickerDate + 7.0 * i, numbers,
-                                         static_cast<int>(random.next(10))));
-    }
-    DrawFile(f.folder()).replaceViaTemporary(DrawFile::kMergeTemporary, draws);
+    DrawFile(f.folder())
+        .replaceViaTemporary(DrawFile::kMergeTemporary, bench::randomWeeklyDraws(kDraws));
     f.startAndShow();
     f.window->resize(1000, 640);
     f.window->workspace().endPicker.set(kMinimumPickerDate);

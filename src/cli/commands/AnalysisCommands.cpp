@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <iomanip>
 #include <ostream>
+#include <sstream>
 
 namespace kav::cli {
 namespace {
@@ -28,13 +29,6 @@ void takeNumberAnswer(CliContext& ctx, CommandArgs& args, const std::string& nam
     if (!parseInteger(*text))
         throw UsageError(name + ": keine ganze Zahl: " + *text);
     ctx.ui.textAnswer = *text;
-}
-
-// The report as a person reads it: line breaks without the CR of the file.
-void printReport(std::ostream& out, const std::string& report) {
-    for (const char c : report)
-        if (c != '\r')
-            out << c;
 }
 
 QJsonObject chanceJson(const ChanceComparison& c) {
@@ -84,6 +78,31 @@ void printChance(std::ostream& out, const ChanceComparison& c) {
         out << sentence << '\n';
 }
 
+// Runs a historical analysis with its progress on a terminal and prints its report:
+// {"report":TEXT} plus what `addMore` adds, or the report as a person reads it (line breaks
+// without the CR of the file) followed by the same. Exit 1 when no report was written.
+template <typename Analysis, typename AddMore>
+int runAnalysis(CliContext& ctx, Analysis analysis, AddMore addMore) {
+    const auto result = [&] {
+        const TerminalProgress progress(ctx);
+        return analysis(ctx.ws);
+    }();
+    if (!result.completed)
+        return kExitFailure;
+    QJsonObject json{{"report", qs(result.report)}};
+    std::ostringstream more;
+    addMore(result, json, more);
+    if (ctx.json) {
+        ctx.printJson(json);
+        return kExitOk;
+    }
+    for (const char c : result.report)
+        if (c != '\r')
+            ctx.out << c;
+    ctx.out << more.str();
+    return kExitOk;
+}
+
 } // namespace
 
 int runSearch(CliContext& ctx, const CommandArgs& arguments) {
@@ -114,44 +133,22 @@ int runBacktest(CliContext& ctx, const CommandArgs& arguments) {
     if (withChance)
         args.erase(chance);
     requireNoMoreArgs(args);
-
-    BacktestResult result;
-    {
-        const TerminalProgress progress(ctx);
-        result = BitBtn9Click(ctx.ws);
-    }
-    if (!result.completed)
-        return kExitFailure;
-    if (ctx.json) {
-        QJsonObject document{{"report", qs(result.report)}};
-        if (withChance)
-            document.insert("chance", chanceJson(compareWithChance(result.classes)));
-        ctx.printJson(document);
-        return kExitOk;
-    }
-    printReport(ctx.out, result.report);
-    if (withChance)
-        printChance(ctx.out, compareWithChance(result.classes));
-    return kExitOk;
+    return runAnalysis(ctx, BitBtn9Click,
+                       [&](const BacktestResult& result, QJsonObject& json, std::ostream& text) {
+                           if (!withChance)
+                               return;
+                           const ChanceComparison comparison = compareWithChance(result.classes);
+                           json.insert("chance", chanceJson(comparison));
+                           printChance(text, comparison);
+                       });
 }
 
 int runHistory(CliContext& ctx, const CommandArgs& arguments) {
     CommandArgs args = arguments;
     takeNumberAnswer(ctx, args, "--threshold");
     requireNoMoreArgs(args);
-    DrawHistoryResult result;
-    {
-        const TerminalProgress progress(ctx);
-        result = BitBtn19Click(ctx.ws);
-    }
-    if (!result.completed)
-        return kExitFailure;
-    if (ctx.json) {
-        ctx.printJson({{"report", qs(result.report)}});
-        return kExitOk;
-    }
-    printReport(ctx.out, result.report);
-    return kExitOk;
+    return runAnalysis(ctx, BitBtn19Click,
+                       [](const DrawHistoryResult&, QJsonObject&, std::ostream&) {});
 }
 
 } // namespace kav::cli

@@ -9,6 +9,13 @@
 
 namespace kav {
 
+bool askToStartAnalysis(Workspace& ws, std::size_t from, std::size_t run, std::size_t caption) {
+    const MessageTable& m = ws.messages;
+    return ws.ui.askYesNo(m.line(from) + " " + formatShortDate(ws.endPicker.value) + " " +
+                              m.line(run),
+                          m.line(caption));
+}
+
 RunningAnalysis::RunningAnalysis(Workspace& ws, AnalysisRun::Kind kind, int expectedWeeks)
     : ws_(ws) {
     ws_.analysis = AnalysisRun{kind, false, 0, std::max(expectedWeeks, 1)};
@@ -30,8 +37,11 @@ bool RunningAnalysis::stopRequested() const {
     return ws_.analysis.stopRequested;
 }
 
-void RunningAnalysis::reportStopped() {
+bool RunningAnalysis::endedByStop() {
+    if (!ws_.analysis.stopRequested)
+        return false;
     ws_.status.panel1 = "Analyse abgebrochen, es wurde kein Bericht geschrieben.";
+    return true;
 }
 
 void requestAnalysisStop(Workspace& ws) {

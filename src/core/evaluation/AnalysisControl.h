@@ -3,12 +3,17 @@
 
 #include "evaluation/AnalysisRun.h"
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
 namespace kav {
 
 class Workspace;
+
+// The question before an analysis replaces the sheet: message `from`, a space, the end
+// date, a space, message `run`; the caption is message `caption`. True for Yes.
+bool askToStartAnalysis(Workspace& ws, std::size_t from, std::size_t run, std::size_t caption);
 
 // Marks an analysis as running for its lifetime, so the front ends show its stop button
 // and its progress, and clears the mark however the analysis ends.
@@ -23,8 +28,9 @@ public:
     // request arrives). True when the analysis is to stop.
     bool weekDone();
     bool stopRequested() const;
-    // What the status bar says when the user stopped the analysis.
-    void reportStopped();
+    // After the loop: true, with the status bar saying that no report was written, when
+    // the user stopped the analysis.
+    bool endedByStop();
 
 private:
     Workspace& ws_;

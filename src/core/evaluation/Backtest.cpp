@@ -107,9 +107,7 @@ std::vector<std::string> backtestReportLines(const MessageTable& m, const HitCla
 BacktestResult BitBtn9Click(Workspace& ws) {
     const MessageTable& m = ws.messages;
     BacktestResult result;
-    if (!ws.ui.askYesNo(m.line(kAskFrom) + " " + formatShortDate(ws.endPicker.value) + " " +
-                            m.line(kAskRun),
-                        m.line(kAskCaption)))
+    if (!askToStartAnalysis(ws, kAskFrom, kAskRun, kAskCaption))
         return result;
     const NumberListDialogOff listOff(ws.options);
 
@@ -140,21 +138,20 @@ BacktestResult BitBtn9Click(Workspace& ws) {
             ws.random.setSeed(seed);
             ws.status.panel0 = formatShortDate(ws.endPicker.value);
             Label28Click(ws);
-            if (run.stopRequested()) {
-                run.reportStopped();
-                result.stopped = true;
-                return result;
-            }
+            // A stop also ends the week's tip calculation; its draw stays the current one.
+            if (run.stopRequested())
+                break;
             ws.endPicker.set(ws.endPicker.value + kDaysPerWeek);
             SpeedButton5Click(ws);
             ++result.draws;
             addUp(result.classes, ws.hitClasses);
             e = ws.endPicker.value;
-            if (run.weekDone()) {
-                run.reportStopped();
-                result.stopped = true;
-                return result;
-            }
+            if (run.weekDone())
+                break;
+        }
+        if (run.endedByStop()) {
+            result.stopped = true;
+            return result;
         }
 
         result.rowsPerTip = ws.options.upDown(kRowsToCompute);

@@ -107,9 +107,7 @@ std::vector<std::string> drawHistoryReportLines(const MessageTable& m, const Mat
 DrawHistoryResult BitBtn19Click(Workspace& ws) {
     const MessageTable& m = ws.messages;
     DrawHistoryResult result;
-    if (!ws.ui.askYesNo(m.line(kAskFrom) + " " + formatShortDate(ws.endPicker.value) + " " +
-                            m.line(kAskRun),
-                        m.line(kAskCaption)))
+    if (!askToStartAnalysis(ws, kAskFrom, kAskRun, kAskCaption))
         return result;
     SpeedButton5Click(ws);
     ws.activePage = Page::TipOverview;
@@ -174,11 +172,12 @@ DrawHistoryResult BitBtn19Click(Workspace& ws) {
 
             SpeedButton7Click(ws);
             ++counterOf(result.next, ws.comparison.hitCount);
-            if (run.weekDone()) {
-                run.reportStopped();
-                result.stopped = true;
-                return result;
-            }
+            if (run.weekDone())
+                break;
+        }
+        if (run.endedByStop()) {
+            result.stopped = true;
+            return result;
         }
     }
 

@@ -2,7 +2,7 @@
 #include "evaluation/Backtest.h"
 
 #include "BaselineAnalyses.h"
-#include "evaluation/AnalysisControl.h"
+#include "evaluation/AnalysisTestSupport.h"
 #include "support/WorkspaceFixture.h"
 
 namespace kav::test {
@@ -10,13 +10,8 @@ namespace {
 
 constexpr int kWeeks = 30;
 
-// Thirty Saturdays up to 25.05.2024, numbers spread over 1..54.
 std::vector<DrawRecord> history() {
-    std::vector<DrawRecord> draws;
-    for (int w = 0; w < kWeeks; ++w)
-        draws.push_back(draw(day(2024, 5, 25) - 7.0 * (kWeeks - 1 - w),
-                             {1 + w % 10, 12 + w % 9, 23 + w % 8, 34 + w % 7, 45 + w % 6}, w % 10));
-    return draws;
+    return weeklyHistory(kWeeks);
 }
 
 DayCount dayOf(const DrawRecord& record) {
@@ -156,37 +151,19 @@ TEST_F(Backtest, AnswerNoLeavesEverythingAsItWas) {
     EXPECT_TRUE(ws.options.checkBox(20));
 }
 
-// Stops itself the first time pending input is processed.
-class StoppingInteraction : public ScriptedInteraction {
-public:
-    void processPendingInput() override {
-        if (ws && ws->analysis.running() && calls++ == stopAt)
-            requestAnalysisStop(*ws);
-    }
-    Workspace* ws = nullptr;
-    int calls = 0;
-    int stopAt = 0;
-};
-
 TEST(BacktestStop, EndsAfterTheWeekWithoutAReportAndPutsEverythingBack) {
-    TemporaryFolder folder;
-    StoppingInteraction ui;
-    Workspace ws(folder.path(), ui);
-    ui.ws = &ws;
-    ws.evaluationSwitch = true;
-    ws.todayProvider = [] { return dayCountFromCivil({2024, 6, 1}); };
-    DrawFile(folder.path()).replaceViaTemporary(DrawFile::kMergeTemporary, history());
+    StoppingWorkspace user(history(), 4); // inside the first week's tip calculation
+    Workspace& ws = user.ws;
     ws.options.setCheckBox(20, true);
     ws.endPicker.set(roundToDay(history()[2].date));
-    ui.yesNoAnswers = {true};
-    ui.textAnswers = {std::string("4711")};
-    ui.stopAt = 3; // inside the first week's tip calculation
+    user.yesNoAnswers = {true};
+    user.textAnswers = {std::string("4711")};
 
     const BacktestResult result = BitBtn9Click(ws);
     EXPECT_TRUE(result.stopped);
     EXPECT_FALSE(result.completed);
-    EXPECT_FALSE(std::filesystem::exists(folder.path() / "Test.rtf"));
-    EXPECT_TRUE(ui.opened.empty());
+    EXPECT_FALSE(std::filesystem::exists(user.folder.path() / "Test.rtf"));
+    EXPECT_TRUE(user.opened.empty());
     EXPECT_TRUE(ws.options.checkBox(20));
     EXPECT_FALSE(ws.analysis.running());
     EXPECT_FALSE(ws.running);
@@ -195,7 +172,7 @@ TEST(BacktestStop, EndsAfterTheWeekWithoutAReportAndPutsEverythingBack) {
     EXPECT_EQ(ws.status.panel1, "Analyse abgebrochen, es wurde kein Bericht geschrieben.");
     // The tip calculation stopped after its attempt: the draw of that week is current.
     EXPECT_EQ(ws.current.date, history()[2].date);
-    EXPECT_TRUE(ui.errors.empty());
+    EXPECT_TRUE(user.errors.empty());
 }
 
 } // namespace

@@ -3,7 +3,7 @@
 
 #include "BaselineAnalyses.h"
 #include "base/IntegerText.h"
-#include "evaluation/AnalysisControl.h"
+#include "evaluation/AnalysisTestSupport.h"
 #include "support/WorkspaceFixture.h"
 
 #include <numeric>
@@ -13,13 +13,8 @@ namespace {
 
 constexpr int kWeeks = 20;
 
-// Twenty Saturdays up to 25.05.2024; no draw repeats five numbers of another.
 std::vector<DrawRecord> history() {
-    std::vector<DrawRecord> draws;
-    for (int w = 0; w < kWeeks; ++w)
-        draws.push_back(draw(day(2024, 5, 25) - 7.0 * (kWeeks - 1 - w),
-                             {1 + w % 10, 12 + w % 9, 23 + w % 8, 34 + w % 7, 45 + w % 6}, w % 10));
-    return draws;
+    return weeklyHistory(kWeeks);
 }
 
 // The history with draw 14 repeating the numbers of draw 3 (another key).
@@ -153,33 +148,16 @@ TEST_F(DrawHistory, AThresholdThatIsNoNumberEndsItAfterTheSelection) {
     EXPECT_FALSE(std::filesystem::exists(report()));
 }
 
-class StoppingInteraction : public ScriptedInteraction {
-public:
-    void processPendingInput() override {
-        if (ws && ws->analysis.running() && ++calls == stopAt)
-            requestAnalysisStop(*ws);
-    }
-    Workspace* ws = nullptr;
-    int calls = 0;
-    int stopAt = 0;
-};
-
 TEST(DrawHistoryStop, EndsAfterTheDrawInProgressWithoutAReport) {
-    TemporaryFolder folder;
-    StoppingInteraction ui;
-    Workspace ws(folder.path(), ui);
-    ui.ws = &ws;
-    ws.evaluationSwitch = true;
-    DrawFile(folder.path()).replaceViaTemporary(DrawFile::kMergeTemporary, history());
-    ws.startPicker.set(roundToDay(history().front().date));
+    StoppingWorkspace user(history(), 3);
+    Workspace& ws = user.ws;
     ws.endPicker.set(roundToDay(history()[4].date));
-    ui.yesNoAnswers = {true};
-    ui.textAnswers = {std::string("5")};
-    ui.stopAt = 3;
+    user.yesNoAnswers = {true};
+    user.textAnswers = {std::string("5")};
 
     const DrawHistoryResult result = BitBtn19Click(ws);
     EXPECT_TRUE(result.stopped);
-    EXPECT_FALSE(std::filesystem::exists(folder.path() / "Test.rtf"));
+    EXPECT_FALSE(std::filesystem::exists(user.folder.path() / "Test.rtf"));
     EXPECT_FALSE(ws.analysis.running());
     // Three draws were analysed; row 1 holds the third, the draw after it is current.
     EXPECT_EQ(ws.sheet.cell(0, 5), std::to_string(history()[6].key()));
