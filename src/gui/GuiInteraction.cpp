@@ -106,8 +106,8 @@ void GuiInteraction::playSound(const std::string& fileName) {
 
 void GuiInteraction::openDocument(const std::string& pathOrUrl) {
     const QString target = qs(pathOrUrl);
-    const QUrl url =
-        QFileInfo::exists(target) ? QUrl::fromLocalFile(target) : QUrl::fromUserInput(target);
+    const QUrl url = QFileInfo::exists(target) ? QUrl::fromLocalFile(target)
+                                               : QUrl::fromUserInput(target);
     QDesktopServices::openUrl(url);
 }
 
@@ -115,8 +115,7 @@ std::optional<DrawRecord> GuiInteraction::editDraw(const DrawRecord& preset) {
     return runDrawEntry(window_, preset);
 }
 
-std::optional<std::filesystem::path>
-GuiInteraction::chooseSaveFile(const FileDialogRequest& request) {
+std::optional<std::filesystem::path> GuiInteraction::chooseSaveFile(const FileDialogRequest& request) {
     QFileDialog dialog(window_, {}, qs((request.initialFolder / request.proposedName).string()),
                        qtFileFilter(request.filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -126,8 +125,7 @@ GuiInteraction::chooseSaveFile(const FileDialogRequest& request) {
     return std::filesystem::path(dialog.selectedFiles().front().toStdString());
 }
 
-std::optional<std::filesystem::path>
-GuiInteraction::chooseOpenFile(const FileDialogRequest& request) {
+std::optional<std::filesystem::path> GuiInteraction::chooseOpenFile(const FileDialogRequest& request) {
     QFileDialog dialog(window_, {}, qs(request.initialFolder.string()),
                        qtFileFilter(request.filter));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
