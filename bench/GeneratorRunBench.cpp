@@ -3,6 +3,7 @@
 // budget, whole default runs, and a straightforward baseline that re-reads the draw file
 // on every attempt for the key statistic and both history rules.
 #include "BaselineTipRun.h"
+#include "BenchHistory.h"
 
 #include "app/Workspace.h"
 #include "generator/TipCalculation.h"
@@ -12,68 +13,8 @@
 
 namespace {
 
-using kav::Workspace;
-
-class SilentInteraction final : public kav::Interaction {
-public:
-    void showMessage(const std::string&, const std::string&) override {}
-    void showError(const std::string&) override {}
-    bool askYesNo(const std::string&, const std::string&) override { return true; }
-    std::optional<std::string> askText(const std::string&, const std::string&,
-                                       const std::string& text) override {
-        return text;
-    }
-    void processPendingInput() override {}
-    void repaint() override {}
-    void setBusy(bool) override {}
-    void playSound(const std::string&) override {}
-    void openDocument(const std::string&) override {}
-    std::optional<kav::DrawRecord> editDraw(const kav::DrawRecord& preset) override {
-        return preset;
-    }
-    std::optional<std::filesystem::path> chooseSaveFile(const kav::FileDialogRequest&) override {
-        return std::nullopt;
-    }
-    std::optional<std::filesystem::path> chooseOpenFile(const kav::FileDialogRequest&) override {
-        return std::nullopt;
-    }
-};
-
-constexpr int kHistory = 1100;
-
-// 1,100 weekly draws with numbers from the program's own generator, written once.
-const std::filesystem::path& historyFolder() {
-    static const std::filesystem::path folder = [] {
-        auto path = std::filesystem::temp_directory_path() / "kavanto-bench-generator";
-        std::filesystem::create_directories(path);
-        kav::Random random(20240601);
-        std::vector<kav::DrawRecord> draws;
-        for (int i = 0; i < kHistory; ++i) {
-            std::array<int, 5> numbers{};
-            for (std::size_t n = 0; n < 5;) {
-                const int v = static_cast<int>(random.next(54)) + 1;
-                if (std::find(numbers.begin(), numbers.end(), v) == numbers.end())
-                    numbers[n++] = v;
-            }
-            std::sort(numbers.begin(), numbers.end());
-            draws.push_back(kav::DrawRecord::make(kav::kMinimumPickerDate + 7.0 * i, numbers,
-                                                  static_cast<int>(random.next(10))));
-        }
-        kav::DrawFile(path).replaceViaTemporary(kav::DrawFile::kMergeTemporary, draws);
-        return path;
-    }();
-    return folder;
-}
-
-// A workspace after start-up on the newest draw, with the design defaults.
-struct BenchWorkspace {
-    BenchWorkspace() {
-        ws.evaluationSwitch = true;
-        ws.endPicker.set(kav::kMinimumPickerDate + 7 * (kHistory - 1));
-    }
-    SilentInteraction ui;
-    Workspace ws{historyFolder(), ui};
-};
+using kav::bench::BenchWorkspace;
+using kav::bench::kHistory;
 
 // Option sets of the measurements.
 enum class Setting {

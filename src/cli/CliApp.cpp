@@ -12,9 +12,11 @@
 
 #include <QJsonDocument>
 #include <algorithm>
+#include <iostream>
 #include <map>
 #include <ostream>
 #include <sstream>
+#include <unistd.h>
 
 namespace kav::cli {
 namespace {
@@ -203,6 +205,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         };
         ws.shortDayNames = platform::systemShortDayNames();
         CliContext ctx{ws, ui, out, err, globals.json};
+        ctx.errIsTerminal = &err == &std::cerr && ::isatty(STDERR_FILENO) == 1;
         startTool(ws, globals, *command);
         const int code = command->run(ctx, rest);
         return ui.errorShown() && code == kExitOk ? kExitFailure : code;

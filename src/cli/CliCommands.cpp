@@ -30,6 +30,14 @@ std::span<const CliCommand> cliCommands() {
                    "(Chekcbox20) wird mit OK beantwortet, mit --list wird FILE (.hlw) "
                    "geladen (Liste an) und \"&Rechnen\" gewählt",
                    true, runGenerate},
+        CliCommand{"search", "[--threshold N]",
+                   "Tippschein in der Ziehungsdatenbank suchen (jede Frage: Ja)", true, runSearch},
+        CliCommand{"backtest", "[--seed N] [--chance]",
+                   "Rückschau der Einstellungen ab dem Enddatum, Glückszahl N; --chance: "
+                   "Vergleich mit dem Zufall",
+                   true, runBacktest},
+        CliCommand{"history", "[--threshold N]",
+                   "Rückschau der Ziehungen ab dem Enddatum (jede Frage: Ja)", true, runHistory},
     };
     return kCommands;
 }

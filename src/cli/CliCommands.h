@@ -36,6 +36,9 @@ int runSaveSheet(CliContext& ctx, const CommandArgs& args);
 void printDrawFile(CliContext& ctx);
 int runStats(CliContext& ctx, const CommandArgs& args);
 int runGenerate(CliContext& ctx, const CommandArgs& args);
+int runSearch(CliContext& ctx, const CommandArgs& args);
+int runBacktest(CliContext& ctx, const CommandArgs& args);
+int runHistory(CliContext& ctx, const CommandArgs& args);
 
 // Reads "--name VALUE" out of a command's arguments; throws UsageError when it is given
 // without a value. Returns nullopt when absent.

@@ -25,6 +25,8 @@ struct CliContext {
     std::ostream& out;
     std::ostream& err;
     bool json = false;
+    // Standard error is the process's own and a terminal: progress lines are welcome.
+    bool errIsTerminal = false;
 
     // Prints `document` as one JSON document (one line) on standard output.
     void printJson(const QJsonObject& document) const;

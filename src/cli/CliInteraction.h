@@ -3,6 +3,7 @@
 
 #include "app/Interaction.h"
 
+#include <functional>
 #include <iosfwd>
 #include <optional>
 
@@ -23,13 +24,18 @@ public:
     std::optional<std::filesystem::path> fileAnswer;
     // The list `generate --list` loaded: the number list dialog answers "&Rechnen" with it.
     std::optional<NumberBoxes> poolListAnswer;
+    // Called whenever a long command lets pending input be processed (progress output).
+    std::function<void()> onPendingInput;
 
     void showMessage(const std::string& text, const std::string& caption) override;
     void showError(const std::string& text) override;
     bool askYesNo(const std::string& text, const std::string& caption) override;
     std::optional<std::string> askText(const std::string& caption, const std::string& prompt,
                                        const std::string& defaultText) override;
-    void processPendingInput() override {}
+    void processPendingInput() override {
+        if (onPendingInput)
+            onPendingInput();
+    }
     void repaint() override {}
     void setBusy(bool) override {}
     void playSound(const std::string&) override {}

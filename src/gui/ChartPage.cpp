@@ -13,6 +13,9 @@
 #include <QCursor>
 #include <QFontMetrics>
 #include <QHBoxLayout>
+#include <QLegend>
+#include <QLegendMarker>
+#include <QLocale>
 #include <QTextDocument>
 #include <QToolButton>
 #include <QToolTip>
@@ -76,6 +79,9 @@ ChartPage::ChartPage(CommandHost& commandHost, QWidget* parent)
     series2Bars->setBorderColor(toQColor(kGreen).darker(130));
     series2Bars->setSelectedColor(toQColor(kRed));
     series2->append(series2Bars);
+    secondBars = new QBarSet(QString());
+    secondBars->setColor(QColor(0xA0, 0xA0, 0xA0));
+    secondBars->setBorderColor(QColor(0x80, 0x80, 0x80));
     series1 = new QBarSeries;
     series1->setObjectName("Series1");
     chart->addSeries(series1);
@@ -123,6 +129,12 @@ ChartPage::ChartPage(CommandHost& commandHost, QWidget* parent)
     layout->addWidget(chart1, 1);
 }
 
+ChartPage::~ChartPage() {
+    // A bar set outside the series has no owner.
+    if (!series2->barSets().contains(secondBars))
+        delete secondBars;
+}
+
 QToolButton* ChartPage::addToolButton(const char* name, const QString& caption, const QString& hint,
                                       void (*command)(Workspace&)) {
     auto* button = new QToolButton;
@@ -146,8 +158,18 @@ void ChartPage::syncFromWorkspace() {
 QString ChartPage::barText(int index) const {
     if (!drawn_ || index < 0 || static_cast<std::size_t>(index) >= drawn_->points.size())
         return {};
-    const ChartPoint& point = drawn_->points[static_cast<std::size_t>(index)];
-    return QStringLiteral("%1: %2").arg(point.x).arg(point.y);
+    const auto i = static_cast<std::size_t>(index);
+    const ChartPoint& point = drawn_->points[i];
+    const QString x =
+        i < drawn_->xLabels.size() ? qs(drawn_->xLabels[i]) : QString::number(point.x);
+    if (i < drawn_->secondBars.size())
+        return QStringLiteral("%1: %2 %3, %4 %5")
+            .arg(x)
+            .arg(qs(drawn_->pointsName))
+            .arg(point.y)
+            .arg(qs(drawn_->secondBarsName))
+            .arg(QLocale(QLocale::German).toString(drawn_->secondBars[i], 'f', 2));
+    return QStringLiteral("%1: %2").arg(x).arg(point.y);
 }
 
 void ChartPage::draw(const Chart& chart) {
@@ -163,8 +185,32 @@ void ChartPage::draw(const Chart& chart) {
     }
     series2Bars->append(values);
     series2Bars->selectBars(redBars);
+    drawSecondBars(chart);
     drawBottomAxis(chart);
     drawLeftAxis(chart);
+}
+
+// A second bar beside each point, with a legend naming both; statistics have none.
+void ChartPage::drawSecondBars(const Chart& chart) {
+    const bool shown = !chart.secondBars.empty();
+    if (series2->barSets().contains(secondBars) != shown) {
+        if (shown)
+            series2->append(secondBars);
+        else
+            series2->take(secondBars);
+    }
+    secondBars->remove(0, secondBars->count());
+    QList<qreal> values;
+    for (double value : chart.secondBars)
+        values.append(value);
+    secondBars->append(values);
+    series2Bars->setLabel(shown ? qs(chart.pointsName) : QString());
+    secondBars->setLabel(qs(chart.secondBarsName));
+    QLegend* legend = chart1->chart()->legend();
+    legend->setVisible(shown);
+    // Only `Series2`'s sets are named; the hidden `Series1` has none to show.
+    for (QLegendMarker* marker : legend->markers(series1))
+        marker->setVisible(false);
 }
 
 // Bar i stands at position i; the caption is plain text (a language file may hold "<"),
@@ -189,6 +235,9 @@ void ChartPage::labelBars() {
     int widest = 0;
     for (const ChartPoint& point : points)
         widest = std::max(widest, metrics.horizontalAdvance(QString::number(point.x)));
+    // Named bars are few and all labelled.
+    if (!drawn_->xLabels.empty())
+        widest = 0;
     const qreal barPixels =
         points.empty() ? 0.0
                        : chart1->chart()->plotArea().width() / static_cast<qreal>(points.size());
@@ -203,9 +252,12 @@ void ChartPage::labelBars() {
     labelStep_ = step;
     for (const QString& label : bottomAxis->categoriesLabels())
         bottomAxis->remove(label);
-    for (std::size_t i = 0; i < points.size(); ++i)
-        if (points[i].x % step == 0)
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        if (i < drawn_->xLabels.size())
+            bottomAxis->append(qs(drawn_->xLabels[i]), static_cast<qreal>(i));
+        else if (points[i].x % step == 0)
             bottomAxis->append(QString::number(points[i].x), static_cast<qreal>(i));
+    }
 }
 
 // The bounds the statistic computed; an automatic axis shows 0 up to the largest Y. A range

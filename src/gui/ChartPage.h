@@ -24,6 +24,7 @@ class ChartPage final : public WorkspacePage {
     Q_OBJECT
 public:
     explicit ChartPage(CommandHost& host, QWidget* parent = nullptr);
+    ~ChartPage() override;
     void syncFromWorkspace() override;
 
     // What hovering the bar at `index` shows: its X and its Y.
@@ -43,6 +44,8 @@ public:
     QBarSeries* series1; // hidden, never holds points
     QBarSeries* series2;
     QBarSet* series2Bars; // the points of `Series2`; red bars are the selected ones
+    // Beside each point, when the chart carries a second bar (the comparison with chance).
+    QBarSet* secondBars;
     QValueAxis* leftAxis;
     QCategoryAxis* bottomAxis; // the X of every bar, or of every n-th when they crowd
 
@@ -50,6 +53,7 @@ private:
     QToolButton* addToolButton(const char* name, const QString& caption, const QString& hint,
                                void (*command)(Workspace&));
     void draw(const Chart& chart);
+    void drawSecondBars(const Chart& chart);
     void drawBottomAxis(const Chart& chart);
     void drawLeftAxis(const Chart& chart);
     void labelBars();

@@ -60,7 +60,7 @@ DatabasePage::DatabasePage(CommandHost& commandHost, QWidget* parent)
         "BitBtn19", "Historische Analyse beginnend mit dem oben gewähltem Datum",
         "Berechnung und Erfolg beginnend mit dem oben gewählten Datum");
     // Commands that later parts of the program provide stay visible but disabled.
-    for (QPushButton* later : {updateButton, rebuildButton, bitBtn9, bitBtn19})
+    for (QPushButton* later : {updateButton, rebuildButton})
         later->setEnabled(false);
 
     auto* top = new QHBoxLayout;

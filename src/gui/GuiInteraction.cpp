@@ -36,7 +36,10 @@ QMessageBox::StandardButton showBox(QWidget* parent, QMessageBox::Icon icon, con
 
 } // namespace
 
-GuiInteraction::GuiInteraction() { sinceEvents_.start(); }
+GuiInteraction::GuiInteraction() {
+    sinceEvents_.start();
+    sinceInput_.start();
+}
 
 void GuiInteraction::setNumberListDialog(TForm6* dialog) {
     numberList_ = dialog;
@@ -69,6 +72,10 @@ void GuiInteraction::showError(const std::string& text) {
 }
 
 bool GuiInteraction::askYesNo(const std::string& text, const std::string& caption) {
+    // A question in the middle of a command (the search stops at a draw) is about what
+    // the window shows now.
+    if (showWorkspace_)
+        showWorkspace_();
     return showBox(window_, QMessageBox::Question, qs(caption), qs(text),
                    QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
@@ -87,11 +94,14 @@ std::optional<std::string> GuiInteraction::askText(const std::string& caption,
 void GuiInteraction::processPendingInput() {
     // A generator run calls this once per attempt, millions of times a second: even the
     // clock is read only every few calls.
-    if ((++pendingInputCalls_ & 63u) != 0 || sinceEvents_.elapsed() < kEventIntervalMs)
+    // Its own clock: the repaints of a command (a statistic per week of a backtest) must
+    // not keep input waiting.
+    if ((++pendingInputCalls_ & 63u) != 0 || sinceInput_.elapsed() < kEventIntervalMs)
         return;
     if (showWorkspace_)
         showWorkspace_();
     QCoreApplication::processEvents();
+    sinceInput_.restart();
     sinceEvents_.restart();
 }
 

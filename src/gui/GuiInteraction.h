@@ -51,7 +51,8 @@ private:
     QPointer<QWidget> window_;
     QPointer<TForm6> numberList_;
     std::function<void()> showWorkspace_;
-    QElapsedTimer sinceEvents_;
+    QElapsedTimer sinceEvents_; // since the window last showed the Workspace
+    QElapsedTimer sinceInput_;  // since pending input was last processed
     unsigned pendingInputCalls_ = 0;
     int busyDepth_ = 0;
     platform::SoundPlayer sound_;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "LottoZahlen.h"
 
+#include "AnalysisCommands.h"
 #include "CalculationPage.h"
 #include "ChartPage.h"
 #include "DatabasePage.h"
@@ -93,6 +94,7 @@ TForm1::TForm1(StartParameters parameters, QWidget* parent)
     connect(tipPage->bitBtn4, &QPushButton::clicked, this, calculate);
     actionBerechnen->setEnabled(true);
     connect(actionBerechnen, &QAction::triggered, this, calculate);
+    analysisCommands = new AnalysisCommands(*this);
     qApp->installEventFilter(this);
 
     const QSize designed = sizeHint().expandedTo(kDesignClientSize);
@@ -173,6 +175,8 @@ void TForm1::syncFromWorkspace() {
         page->syncFromWorkspace();
     statusPanel0->setText(qs(ws_->status.panel0));
     statusPanel1->setText(qs(ws_->status.panel1));
+    if (analysisCommands)
+        analysisCommands->syncFromWorkspace();
     const int page = static_cast<int>(ws_->activePage);
     if (pageControl->currentIndex() != page) {
         const QSignalBlocker blocker(pageControl);

@@ -16,6 +16,7 @@ class QTabWidget;
 
 namespace kav::gui {
 
+class AnalysisCommands;
 class CalculationPage;
 class ChartPage;
 class DatabasePage;
@@ -63,6 +64,7 @@ public:
     QAction* actionAbgeben; // Ctrl+G
     QAction* actionSchliessen;
     TForm6* numberListDialog; // `Form6`, created at start-up after the main window
+    AnalysisCommands* analysisCommands = nullptr; // search and historical analyses
 
 protected:
     void showEvent(QShowEvent* event) override;

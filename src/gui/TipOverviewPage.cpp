@@ -66,7 +66,7 @@ TipOverviewPage::TipOverviewPage(CommandHost& commandHost, QWidget* parent)
                                            "Hier können Sie den Tipp Online abgeben");
     // Commands that later parts of the program provide stay visible but disabled.
     for (QWidget* later : std::initializer_list<QWidget*>{updateButton, bitBtn4, speedButton13,
-                                                          speedButton4, bitBtn7, submitButton})
+                                                          bitBtn7, submitButton})
         later->setEnabled(false);
 
     leftBanner = new SideBanner(QString::fromUtf8(kMakerBanner));

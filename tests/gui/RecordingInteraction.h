@@ -4,6 +4,7 @@
 #include "GuiInteraction.h"
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,11 @@ public:
                                        const std::string&) override {
         questions.push_back(prompt);
         return take(textAnswers, std::optional<std::string>{});
+    }
+    void processPendingInput() override {
+        if (onPendingInput)
+            onPendingInput();
+        gui::GuiInteraction::processPendingInput();
     }
     void playSound(const std::string& fileName) override { sounds.push_back(fileName); }
     void openDocument(const std::string& pathOrUrl) override { opened.push_back(pathOrUrl); }
@@ -48,6 +54,8 @@ public:
     std::deque<std::optional<std::filesystem::path>> fileAnswers;
     // Shows the real draw entry dialog (a test drives it) instead of answering.
     bool realDrawEntryDialog = false;
+    // Called whenever a long command lets pending input be processed.
+    std::function<void()> onPendingInput;
 
     std::vector<std::string> messages, errors, questions, sounds, opened;
     std::vector<FileDialogRequest> fileRequests;

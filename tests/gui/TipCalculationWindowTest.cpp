@@ -196,13 +196,7 @@ void TipCalculationWindowTest::aSecondPressStopsTheRun() {
     writeFortyWeeklyDraws(f.folder());
     f.startAndShow();
     Workspace& ws = f.window->workspace();
-    // No row of five numbers holds three even and three odd numbers: without the stop the
-    // run would go on for 30 million attempts.
-    ws.options.setCheckBox(25, true);
-    ws.options.setCheckBox(26, true);
-    ws.options.setUpDown(15, 3);
-    ws.options.setUpDown(16, 3);
-    ws.options.setUpDown(7, 30000);
+    makeTipCalculationEndless(ws.options);
     f.window->syncFromWorkspace();
     QPushButton* start = f.window->tipPage->bitBtn4;
 

@@ -10,6 +10,16 @@
 
 namespace kav::test {
 
+// Rules no row can pass (three even and three odd numbers out of five) and the largest
+// budget: without a stop a tip calculation would go on for 30 million attempts.
+inline void makeTipCalculationEndless(Options& options) {
+    options.setCheckBox(25, true);
+    options.setCheckBox(26, true);
+    options.setUpDown(15, 3);
+    options.setUpDown(16, 3);
+    options.setUpDown(7, 30000);
+}
+
 // A main window over a temporary program folder and settings file, with a fixed today.
 struct WindowFixture {
     explicit WindowFixture(DayCount today = dayCountFromCivil({2024, 6, 2})) : today_(today) {

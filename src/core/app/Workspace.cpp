@@ -7,6 +7,8 @@ Workspace::Workspace(std::filesystem::path folder, Interaction& interaction)
     : programFolder(std::move(folder)), ui(interaction) {}
 
 DrawSnapshot Workspace::readDraws() {
+    if (heldDraws)
+        return *heldDraws;
     DrawSnapshot snapshot = drawFile().readAll();
     if (snapshot.damagedRecords > 0 && !damagedRecordsReported_) {
         damagedRecordsReported_ = true;

@@ -7,6 +7,7 @@
 #include "base/MessageTable.h"
 #include "draws/CurrentDraw.h"
 #include "draws/DrawFile.h"
+#include "evaluation/AnalysisRun.h"
 #include "evaluation/RowComparison.h"
 #include "generator/Random.h"
 #include "generator/TipSheet.h"
@@ -98,6 +99,12 @@ public:
     std::function<DayCount()> todayProvider;
     // The internet update; a no-op until the update arrives.
     std::function<void(Workspace&)> internetUpdate;
+
+    // The historical analysis in progress: the window's stop button and progress bar.
+    AnalysisRun analysis;
+    // While a command that never writes the draw file holds its snapshot (see
+    // HeldDrawSnapshot), readDraws() hands out that snapshot instead of reading the file.
+    const DrawSnapshot* heldDraws = nullptr;
 
 private:
     bool damagedRecordsReported_ = false;

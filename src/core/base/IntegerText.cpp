@@ -3,6 +3,7 @@
 
 #include <charconv>
 #include <limits>
+#include <string>
 
 namespace kav {
 
@@ -24,6 +25,12 @@ std::optional<int> parseInteger(std::string_view text) {
     if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max())
         return std::nullopt;
     return static_cast<int>(value);
+}
+
+int integerOrThrow(std::string_view text) {
+    if (const std::optional<int> value = parseInteger(text))
+        return *value;
+    throw ConversionError("'" + std::string(text) + "' ist keine gültige ganze Zahl.");
 }
 
 } // namespace kav

@@ -31,6 +31,20 @@ struct Chart {
     int axisMinimum = 0;
     int axisMaximum = 0;
     std::string caption;
+    // Texts under the bars, one per point, instead of the X values; empty: the X values.
+    std::vector<std::string> xLabels;
+    // A second bar beside each point (the count random rows would give beside the count
+    // the rules got), with the legend names of both bar sets; empty for the statistics.
+    std::vector<double> secondBars;
+    std::string pointsName;
+    std::string secondBarsName;
+
+    // "Empty Series2": the points go, and with them their labels and second bars.
+    void clearPoints() {
+        points.clear();
+        xLabels.clear();
+        secondBars.clear();
+    }
 
     bool operator==(const Chart&) const = default;
 };

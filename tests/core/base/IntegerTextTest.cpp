@@ -29,4 +29,14 @@ TEST(IntegerText, ConvertsLikeTheCellsExpect) {
         EXPECT_EQ(parseInteger(text), expected) << '"' << text << '"';
 }
 
+TEST(IntegerText, ATypedNumberThatDoesNotConvertIsAConversionError) {
+    EXPECT_EQ(integerOrThrow(" 42"), 42);
+    try {
+        integerOrThrow("fünf");
+        FAIL() << "no error";
+    } catch (const ConversionError& e) {
+        EXPECT_STREQ(e.what(), "'fünf' ist keine gültige ganze Zahl.");
+    }
+}
+
 } // namespace kav
