@@ -206,6 +206,10 @@ void ChartPage::labelBars() {
     for (std::size_t i = 0; i < points.size(); ++i)
         if (points[i].x % step == 0)
             bottomAxis->append(QString::number(points[i].x), static_cast<qreal>(i));
+    // Qt Charts lays out an axis without categories not at all, and then keeps drawing the
+    // title of the chart before; a blank category keeps the caption current.
+    if (points.empty())
+        bottomAxis->append(QStringLiteral(" "), 0.5);
 }
 
 // The bounds the statistic computed; an automatic axis shows 0 up to the largest Y. A range
