@@ -6,6 +6,7 @@
 #include "DatabasePage.h"
 #include "InternetPage.h"
 #include "QtConversions.h"
+#include "QtLanguage.h"
 #include "ScalingStyle.h"
 #include "StatusPanel.h"
 #include "TipOverviewPage.h"
@@ -102,6 +103,8 @@ TForm1::TForm1(StartParameters parameters, QWidget* parent)
     actionBerechnen->setEnabled(true);
     connect(actionBerechnen, &QAction::triggered, this, calculate);
     qApp->installEventFilter(this);
+    // The built-in texts are German; Qt's own texts and the calendars follow them.
+    applyQtLanguage(QStringLiteral("de"));
 
     fixMinimumSize();
     const QSize designed = sizeHint().expandedTo(kDesignClientSize);
