@@ -18,8 +18,8 @@ int main(int argc, char** argv) {
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption dataDir("data-dir", "Programmordner (Ziehungsdatei, land/, Script/).",
-                                     "DIR");
-    const QCommandLineOption settings("settings", "Einstellungsdatei.", "FILE");
+                                     "ORDNER");
+    const QCommandLineOption settings("settings", "Einstellungsdatei.", "DATEI");
     parser.addOption(dataDir);
     parser.addOption(settings);
     parser.process(app);
