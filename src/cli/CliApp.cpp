@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <iostream>
 #include <map>
+#include <new>
 #include <ostream>
 #include <sstream>
 #include <unistd.h>
@@ -117,13 +118,13 @@ void applySets(SettingsValues& values, const std::map<std::string, std::string>&
 void printHelp(std::ostream& out) {
     out << "Aufruf: kavanto-cli [GLOBALE OPTIONEN] BEFEHL [BEFEHLSOPTIONEN]\n\n"
            "Globale Optionen:\n"
-           "  --data-dir DIR      Programmordner (ZahlenKav.dat, land/, Script/, Tipps/)\n"
-           "  --settings FILE     Einstellungsdatei statt der des Benutzers\n"
+           "  --data-dir ORDNER   Programmordner (ZahlenKav.dat, land/, Script/, Tipps/)\n"
+           "  --settings DATEI    Einstellungsdatei statt der des Benutzers\n"
            "  --defaults          gespeicherte Einstellungen nicht laden\n"
            "  --set NAME=WERT     eine Einstellung setzen (Chekcbox1..31, UpDown1..19,\n"
            "                      RadioGroup1, Edit1..Edit79); mehrfach möglich\n"
-           "  --sheet FILE        Tippschein aus einer Tippdatei (.hlt) laden\n"
-           "  --lock ROWS         Tippreihen sperren, z. B. 1,3,8\n"
+           "  --sheet DATEI       Tippschein aus einer Tippdatei (.hlt) laden\n"
+           "  --lock REIHEN       Tippreihen sperren, z. B. 1,3,8\n"
            "  --end DATUM         Enddatum (dd.mm.yyyy), Standard: heute\n"
            "  --start DATUM       Startdatum der Auswertung (dd.mm.yyyy)\n"
            "  --today DATUM       dieses Datum gilt als heute\n"
@@ -212,6 +213,9 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     } catch (const UsageError& e) {
         err << "kavanto-cli: " << e.what() << '\n';
         return kExitUsage;
+    } catch (const std::bad_alloc&) {
+        err << "kavanto-cli: nicht genug Arbeitsspeicher\n";
+        return kExitFailure;
     } catch (const std::exception& e) {
         err << "kavanto-cli: " << e.what() << '\n';
         return kExitFailure;

@@ -8,26 +8,27 @@ namespace kav::cli {
 
 std::span<const CliCommand> cliCommands() {
     static const std::array kCommands{
-        CliCommand{"init", "", "create the draw file with the seed draw (only when missing)", false,
-                   runInit},
-        CliCommand{"draws", "", "list the draws of the draw file", false, runDraws},
-        CliCommand{"add", "DATE N1 N2 N3 N4 N5 KEY",
-                   "enter a draw by hand (appended, or replacing/inserted by date)", true, runAdd},
-        CliCommand{"delete", "", "delete the current draw (the draw selected for --end)", true,
+        CliCommand{"init", "", "Ziehungsdatei mit der ersten Ziehung anlegen (nur wenn sie fehlt)",
+                   false, runInit},
+        CliCommand{"draws", "", "die Ziehungen der Ziehungsdatei auflisten", false, runDraws},
+        CliCommand{"add", "DATUM N1 N2 N3 N4 N5 NºCLAVE",
+                   "eine Ziehung von Hand eingeben (angehängt, oder nach Datum ersetzt/eingefügt)",
+                   true, runAdd},
+        CliCommand{"delete", "", "die aktuelle Ziehung löschen (die für --end gewählte)", true,
                    runDelete},
-        CliCommand{"next", "", "step to the next draw", true, runNext},
-        CliCommand{"previous", "", "step to the previous draw", true, runPrevious},
-        CliCommand{"evaluate", "", "evaluate the tip sheet against the current draw", true,
+        CliCommand{"next", "", "zur nächsten Ziehung gehen", true, runNext},
+        CliCommand{"previous", "", "zur vorhergehenden Ziehung gehen", true, runPrevious},
+        CliCommand{"evaluate", "", "den Tippschein gegen die aktuelle Ziehung auswerten", true,
                    runEvaluate},
-        CliCommand{"save-sheet", "FILE", "save the tip sheet as a tip file (.hlt)", true,
+        CliCommand{"save-sheet", "DATEI", "den Tippschein als Tippdatei (.hlt) speichern", true,
                    runSaveSheet},
-        CliCommand{"stats", "KIND",
-                   "one statistic (numbers, overdue, sums, pairs, triples, quads, keys, "
+        CliCommand{"stats", "ART",
+                   "eine Statistik (numbers, overdue, sums, pairs, triples, quads, keys, "
                    "keys-overdue, sheet)",
                    true, runStats},
-        CliCommand{"generate", "[--seed N] [--list FILE]",
+        CliCommand{"generate", "[--seed N] [--list DATEI]",
                    "\"Tipps berechnen\" einmal, nach der Glückszahl N; die Zahlenliste "
-                   "(Chekcbox20) wird mit OK beantwortet, mit --list wird FILE (.hlw) "
+                   "(Chekcbox20) wird mit OK beantwortet, mit --list wird DATEI (.hlw) "
                    "geladen (Liste an) und \"&Rechnen\" gewählt",
                    true, runGenerate},
         CliCommand{"search", "[--threshold N]",

@@ -3,6 +3,7 @@
 
 #include "DatePickerEdit.h"
 #include "QtConversions.h"
+#include "ScalingStyle.h"
 #include "stats/StatisticCommands.h"
 
 #include <QBarSeries>
@@ -104,6 +105,8 @@ ChartPage::ChartPage(CommandHost& commandHost, QWidget* parent)
         series->attachAxis(bottomAxis);
     }
 
+    designedLabelsFont_ = bottomAxis->labelsFont();
+    designedTitleFont_ = bottomAxis->titleFont();
     connect(chart, &QChart::plotAreaChanged, this, [this] { labelBars(); });
     chart1 = new QChartView(chart);
     chart1->setObjectName("Chart1");
@@ -145,6 +148,25 @@ QToolButton* ChartPage::addToolButton(const char* name, const QString& caption, 
     connect(button, &QToolButton::clicked, this,
             [this, command] { host().runCommand([this, command] { command(ws()); }); });
     return button;
+}
+
+// The chart draws with fonts of its own; they follow the page's font, which the window
+// scales with its height.
+void ChartPage::changeEvent(QEvent* event) {
+    WorkspacePage::changeEvent(event);
+    if (event->type() != QEvent::FontChange)
+        return;
+    const qreal scale = ScalingStyle::scaleOf(this);
+    const auto scaled = [scale](QFont font) {
+        font.setPointSizeF(font.pointSizeF() * scale);
+        return font;
+    };
+    for (QAbstractAxis* axis : std::initializer_list<QAbstractAxis*>{leftAxis, bottomAxis}) {
+        axis->setLabelsFont(scaled(designedLabelsFont_));
+        axis->setTitleFont(scaled(designedTitleFont_));
+    }
+    labelStep_ = 0;
+    labelBars();
 }
 
 void ChartPage::syncFromWorkspace() {
@@ -258,6 +280,10 @@ void ChartPage::labelBars() {
         else if (points[i].x % step == 0)
             bottomAxis->append(QString::number(points[i].x), static_cast<qreal>(i));
     }
+    // Qt Charts lays out an axis without categories not at all, and then keeps drawing the
+    // title of the chart before; a blank category keeps the caption current.
+    if (points.empty())
+        bottomAxis->append(QStringLiteral(" "), 0.5);
 }
 
 // The bounds the statistic computed; an automatic axis shows 0 up to the largest Y. A range

@@ -4,6 +4,8 @@
 #include "WorkspacePage.h"
 #include "stats/Chart.h"
 
+#include <QFont>
+
 #include <optional>
 
 class QBarSeries;
@@ -49,6 +51,9 @@ public:
     QValueAxis* leftAxis;
     QCategoryAxis* bottomAxis; // the X of every bar, or of every n-th when they crowd
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     QToolButton* addToolButton(const char* name, const QString& caption, const QString& hint,
                                void (*command)(Workspace&));
@@ -60,6 +65,9 @@ private:
 
     std::optional<Chart> drawn_; // what the chart shows, so an unchanged chart is not redrawn
     int labelStep_ = 0;          // every how many X the bars are labelled; 0: not yet
+    // The chart's fonts at the window's designed size; they grow with the page's font.
+    QFont designedLabelsFont_;
+    QFont designedTitleFont_;
 };
 
 } // namespace kav::gui

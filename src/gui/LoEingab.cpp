@@ -2,6 +2,7 @@
 #include "LoEingab.h"
 
 #include "QtConversions.h"
+#include "draws/DrawMaintenance.h"
 
 #include <QDateEdit>
 #include <QDialogButtonBox>
@@ -58,10 +59,32 @@ TForm3::TForm3(QWidget* parent) : QDialog(parent) {
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
+    repeatedNumberLabel = new QLabel;
+    repeatedNumberLabel->setObjectName("RepeatedNumberLabel");
+    repeatedNumberLabel->setTextFormat(Qt::PlainText);
+    repeatedNumberLabel->setWordWrap(true);
+    QPalette warning = repeatedNumberLabel->palette();
+    warning.setColor(QPalette::WindowText, Qt::red);
+    repeatedNumberLabel->setPalette(warning);
+    repeatedNumberLabel->hide();
+    for (QSpinBox* field : numberFields)
+        connect(field, &QSpinBox::valueChanged, this, &TForm3::checkNumbers);
+
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(dateTimePicker1);
     layout->addLayout(fields);
+    layout->addWidget(repeatedNumberLabel);
     layout->addWidget(buttons);
+}
+
+// A draw holds five different numbers; one that holds a number twice would count as a win
+// for every row with that number, so OK waits until the fields differ.
+void TForm3::checkNumbers() {
+    const std::optional<int> repeated = repeatedNumber(entered());
+    okButton->setEnabled(!repeated);
+    repeatedNumberLabel->setVisible(repeated.has_value());
+    if (repeated)
+        repeatedNumberLabel->setText(qs(repeatedNumberText(*repeated)));
 }
 
 void TForm3::preset(const DrawRecord& draw) {

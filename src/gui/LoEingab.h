@@ -8,6 +8,7 @@
 #include <optional>
 
 class QDateEdit;
+class QLabel;
 class QPushButton;
 class QSpinBox;
 
@@ -15,7 +16,8 @@ namespace kav::gui {
 
 // The draw entry dialog `TForm3` of module LoEingab: the date of a draw, its five numbers
 // (1..54) and its key number (0..9). A typed value that is no whole number of the field's
-// range is not taken; the field keeps its last valid value.
+// range is not taken; the field keeps its last valid value. While a number stands in two
+// fields, OK is disabled and a line under the fields says which number it is.
 class TForm3 final : public QDialog {
     Q_OBJECT
 public:
@@ -30,6 +32,10 @@ public:
     QSpinBox* keyField;                                  // `SpinEdit6`, label "S:"
     QPushButton* okButton;                               // `BitBtn1`
     QPushButton* abortButton;                            // `BitBtn2`
+    QLabel* repeatedNumberLabel;
+
+private:
+    void checkNumbers();
 };
 
 // Shows a new `TForm3` preset with `draw` modally and destroys it again; the entered

@@ -8,6 +8,9 @@
 #include "InternetPage.h"
 #include "ProgramLocations.h"
 #include "QtConversions.h"
+#include "QtLanguage.h"
+#include "ScalingStyle.h"
+#include "StatusPanel.h"
 #include "TipOverviewPage.h"
 #include "TipSheetView.h"
 #include "Zahlenwahl.h"
@@ -23,9 +26,11 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QToolButton>
@@ -57,6 +62,7 @@ TForm1::TForm1(StartParameters parameters, QWidget* parent)
     ws_->todayProvider = std::move(parameters.today);
     interaction_->setProgramFolder(ws_->programFolder);
     interaction_->attach(this, [this] { syncFromWorkspace(); });
+    installScalingStyle();
 
     setObjectName("Form1");
     setWindowTitle("Velmors Quotenfuchs  für Kavanto");
@@ -82,11 +88,20 @@ TForm1::TForm1(StartParameters parameters, QWidget* parent)
         pageControl->addTab(pages[i].first, QString::fromUtf8(pages[i].second));
         pages_.push_back(pages[i].first);
     }
-    setCentralWidget(pageControl);
+    // A window too narrow for contents scaled with its height scrolls them sideways instead
+    // of squeezing them over each other.
+    pageScroller = new QScrollArea;
+    pageScroller->setObjectName("PageScroller");
+    pageScroller->setFrameShape(QFrame::NoFrame);
+    pageScroller->setFocusPolicy(Qt::NoFocus); // Tab goes from control to control only
+    pageScroller->setWidgetResizable(true);
+    pageScroller->setWidget(pageControl);
+    setCentralWidget(pageScroller);
     connect(pageControl, &QTabWidget::currentChanged, this,
             [this](int index) { ws_->activePage = static_cast<Page>(index); });
     buildMenu();
     buildStatusBar();
+    buildPageKeys();
     // "Tipps berechnen": the start button and the menu entry run the same command; pressed
     // again during a run it stops the run.
     const auto calculate = [this] { runCommand([this] { Label28Click(*ws_); }); };
@@ -96,7 +111,10 @@ TForm1::TForm1(StartParameters parameters, QWidget* parent)
     connect(actionBerechnen, &QAction::triggered, this, calculate);
     analysisCommands = new AnalysisCommands(*this);
     qApp->installEventFilter(this);
+    // The built-in texts are German; Qt's own texts and the calendars follow them.
+    applyQtLanguage(QStringLiteral("de"));
 
+    fixMinimumSize();
     const QSize designed = sizeHint().expandedTo(kDesignClientSize);
     resize(designed);
     rememberedHeight_ = designed.height();
@@ -153,11 +171,41 @@ void TForm1::buildStatusBar() {
     statusPanel0->setObjectName("StatusPanel0");
     statusPanel0->setFixedWidth(150);
     statusPanel0->setTextFormat(Qt::PlainText);
-    statusPanel1 = new QLabel;
+    statusPanel1 = new StatusPanel;
     statusPanel1->setObjectName("StatusPanel1");
-    statusPanel1->setTextFormat(Qt::PlainText);
     statusBar()->addWidget(statusPanel0);
     statusBar()->addWidget(statusPanel1, 1);
+}
+
+// Ctrl+PageDown / Ctrl+PageUp, as in browsers: the next / previous page, round at the ends.
+// With the focus on the pages of "Berechnung" they walk those pages first.
+void TForm1::buildPageKeys() {
+    actionNextPage = new QAction(this);
+    actionNextPage->setObjectName("ActionNextPage");
+    actionNextPage->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown));
+    actionPreviousPage = new QAction(this);
+    actionPreviousPage->setObjectName("ActionPreviousPage");
+    actionPreviousPage->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp));
+    for (QAction* action : {actionNextPage, actionPreviousPage})
+        addAction(action);
+    connect(actionNextPage, &QAction::triggered, this, [this] { stepPage(1); });
+    connect(actionPreviousPage, &QAction::triggered, this, [this] { stepPage(-1); });
+}
+
+// Past the first or last inner page the walk goes on to the main page before or after, so
+// the keys never get stuck inside "Berechnung".
+void TForm1::stepPage(int step) {
+    QTabWidget* inner = calculationPage->innerPages;
+    const QWidget* focus = QApplication::focusWidget();
+    if (pageControl->currentWidget() == calculationPage && focus && inner->isAncestorOf(focus)) {
+        const int next = inner->currentIndex() + step;
+        if (next >= 0 && next < inner->count()) {
+            inner->setCurrentIndex(next);
+            return;
+        }
+    }
+    const int count = pageControl->count();
+    pageControl->setCurrentIndex((pageControl->currentIndex() + step + count) % count);
 }
 
 void TForm1::startUp() {
@@ -177,11 +225,33 @@ void TForm1::syncFromWorkspace() {
     statusPanel1->setText(qs(ws_->status.panel1));
     if (analysisCommands)
         analysisCommands->syncFromWorkspace();
-    const int page = static_cast<int>(ws_->activePage);
-    if (pageControl->currentIndex() != page) {
-        const QSignalBlocker blocker(pageControl);
-        pageControl->setCurrentIndex(page);
+    showActivePage();
+}
+
+// The tab bar and the page below it must always agree. A click on a tab moves the tab bar
+// first and then hides the old page; a tip cell losing the focus there evaluates the sheet
+// and shows the Workspace, which still names the old page. Moving the page control in that
+// moment would leave the tab bar on one page and the page stack on another, so the page is
+// shown once the switch has finished (the Workspace then names the new page).
+void TForm1::showActivePage() {
+    const bool switching =
+        pageControl->currentWidget() != pageControl->widget(pageControl->currentIndex());
+    if (switching) {
+        if (!pageShowQueued_) {
+            pageShowQueued_ = true;
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    pageShowQueued_ = false;
+                    showActivePage();
+                },
+                Qt::QueuedConnection);
+        }
+        return;
     }
+    const int page = static_cast<int>(ws_->activePage);
+    if (pageControl->currentIndex() != page)
+        pageControl->setCurrentIndex(page);
 }
 
 void TForm1::showEvent(QShowEvent* event) {
@@ -200,7 +270,8 @@ void TForm1::resizeEvent(QResizeEvent* event) {
 }
 
 // The page control and everything on it grow and shrink with the window's height: the
-// layouts place and size the controls, so scaling the font scales the whole contents.
+// layouts place and size the controls, so scaling the font scales the whole contents (the
+// scaling style scales what a style draws at a fixed size along with it).
 void TForm1::scaleContents(int newHeight) {
     contentScale_ *= static_cast<double>(newHeight) / rememberedHeight_;
     rememberedHeight_ = newHeight;
@@ -208,6 +279,20 @@ void TForm1::scaleContents(int newHeight) {
     scaled.setPixelSize(
         std::max(6, static_cast<int>(std::lround(kDesignFontPixels * contentScale_))));
     pageControl->setFont(scaled);
+}
+
+// The window's minimum is what its contents need at the designed font, taken once the pages
+// are built (and again whenever their texts change): a minimum that grew with the scaled
+// font would keep a window once made larger from going back to its designed size (and that
+// size would be saved). Layouts of hidden pages keep their sizes until shown, so every
+// layout is asked afresh.
+void TForm1::fixMinimumSize() {
+    for (QLayout* layout : pageControl->findChildren<QLayout*>())
+        layout->invalidate();
+    const QSize needed = pageControl->minimumSizeHint();
+    const double scale = std::max(1.0, contentScale_);
+    pageScroller->setMinimumSize(static_cast<int>(std::lround(needed.width() / scale)),
+                                 static_cast<int>(std::lround(needed.height() / scale)));
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
@@ -218,7 +303,10 @@ void TForm1::closeEvent(QCloseEvent* event) {
 }
 
 // Moving the mouse over a command button, an option field, a row label or a side banner
-// writes its hint into status panel 1; the panel keeps it when the mouse leaves.
+// writes its hint into status panel 1; the panel keeps it when the mouse leaves. A command's
+// status text stays until the mouse enters another control: Qt sends the control under the
+// mouse enter events again (when a run ends, a cursor is restored, a box closes), and these
+// must not hide the result with the hint of the button that started it.
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Enter) {
         auto* widget = qobject_cast<QWidget*>(watched);
@@ -226,7 +314,8 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
             widget && widget->window() == this &&
             (widget->property("kavantoHint").toBool() || qobject_cast<QAbstractButton*>(widget) ||
              qobject_cast<QAbstractSpinBox*>(widget));
-        if (hinted) {
+        if (hinted && widget != hintedControl_) {
+            hintedControl_ = widget;
             ws_->status.panel1 = widget->toolTip().toStdString();
             statusPanel1->setText(widget->toolTip());
         }

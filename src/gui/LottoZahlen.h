@@ -3,8 +3,10 @@
 
 #include "CommandHost.h"
 #include "GuiInteraction.h"
+#include "StatusPanel.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <filesystem>
 #include <memory>
 #include <vector>
@@ -12,6 +14,7 @@
 class QAction;
 class QLabel;
 class QMenu;
+class QScrollArea;
 class QTabWidget;
 
 namespace kav::gui {
@@ -49,7 +52,11 @@ public:
     Workspace& workspace() override { return *ws_; }
     void runCommand(const std::function<void()>& command) override;
     void syncFromWorkspace() override;
+    // Takes the window's minimum size from the pages as they are now, scaled back to the
+    // designed font; call it after the pages' texts change (a language switch).
+    void fixMinimumSize();
 
+    QScrollArea* pageScroller; // holds the page control; scrolls when the window is narrow
     QTabWidget* pageControl;
     TipOverviewPage* tipPage;
     CalculationPage* calculationPage;
@@ -57,7 +64,7 @@ public:
     DatabasePage* databasePage;
     InternetPage* internetPage;
     QLabel* statusPanel0;
-    QLabel* statusPanel1;
+    StatusPanel* statusPanel1;
     QAction* actionZiehungsdatenLaden; // Ctrl+A
     QAction* actionBerechnen;          // Ctrl+R
     QMenu* menuSprache;
@@ -65,6 +72,8 @@ public:
     QAction* actionSchliessen;
     TForm6* numberListDialog; // `Form6`, created at start-up after the main window
     AnalysisCommands* analysisCommands = nullptr; // search and historical analyses
+    QAction* actionNextPage;     // Ctrl+PageDown
+    QAction* actionPreviousPage; // Ctrl+PageUp
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -75,6 +84,9 @@ protected:
 private:
     void buildMenu();
     void buildStatusBar();
+    void buildPageKeys();
+    void stepPage(int step);
+    void showActivePage();
     void scaleContents(int newHeight);
     void connectNumberListCommands();
 
@@ -85,6 +97,9 @@ private:
     bool shown_ = false;
     int rememberedHeight_ = 0;
     double contentScale_ = 1.0;
+    bool pageShowQueued_ = false;
+    // The control whose hint panel 1 showed last; entering it again leaves the panel alone.
+    QPointer<QWidget> hintedControl_;
 };
 
 } // namespace kav::gui

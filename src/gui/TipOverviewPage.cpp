@@ -4,7 +4,9 @@
 #include "ClickableLabels.h"
 #include "ProductLinks.h"
 #include "QtConversions.h"
+#include "SteadyWidthLabel.h"
 #include "TipSheetView.h"
+#include "draws/DrawCaption.h"
 #include "draws/DrawNavigation.h"
 #include "evaluation/TipFile.h"
 #include "stats/StatisticCommands.h"
@@ -24,15 +26,13 @@ TipOverviewPage::TipOverviewPage(CommandHost& commandHost, QWidget* parent)
     : WorkspacePage(commandHost, parent) {
     speedButton6 = makeButton<QToolButton>("SpeedButton6", "◀", "vorhergehende Ziehung anzeigen");
     speedButton7 = makeButton<QToolButton>("SpeedButton7", "▶", "nächste Ziehung anzeigen");
-    tipDrawCaption = new QLabel;
+    tipDrawCaption = new SteadyWidthLabel;
     tipDrawCaption->setObjectName("TipDrawCaption");
-    tipDrawCaption->setTextFormat(Qt::PlainText);
     QFont bold = tipDrawCaption->font();
     bold.setBold(true);
     tipDrawCaption->setFont(bold);
-    crossSumLabel = new QLabel;
+    crossSumLabel = new SteadyWidthLabel;
     crossSumLabel->setObjectName("CrossSumLabel");
-    crossSumLabel->setTextFormat(Qt::PlainText);
     updateButton = makeButton<QToolButton>("TipUpdateButton", "⟳", "Ziehungsdaten laden");
 
     bitBtn4 = makeButton<QPushButton>("BitBtn4", "Tipps berechnen",
@@ -78,12 +78,15 @@ TipOverviewPage::TipOverviewPage(CommandHost& commandHost, QWidget* parent)
                 [this] { ws().ui.openDocument(kMakerHomePage); });
     }
 
+    // The caption and the cross sum keep their widths, so the buttons beside them stay put
+    // while stepping through the draws; the update button sits at the right end.
     auto* top = new QHBoxLayout;
     top->addWidget(speedButton6);
-    top->addWidget(tipDrawCaption, 1);
+    top->addWidget(tipDrawCaption);
     top->addWidget(speedButton7);
     top->addSpacing(12);
     top->addWidget(crossSumLabel);
+    top->addStretch(1);
     top->addWidget(updateButton);
 
     sheet = new TipSheetView(commandHost);
@@ -130,8 +133,28 @@ TipOverviewPage::TipOverviewPage(CommandHost& commandHost, QWidget* parent)
             [this] { host().runCommand([this] { Button6Click(ws()); }); });
 }
 
+// The widest captions the current day names and cross-sum text can give: every day name,
+// five two-digit numbers, the longer caption variant.
+void TipOverviewPage::updateCaptionSamples() {
+    const Workspace& w = ws();
+    const std::string crossSumText = w.messages.line(msg::CrossSum);
+    if (w.shortDayNames == sampledDayNames_ && crossSumText == sampledCrossSumText_)
+        return;
+    sampledDayNames_ = w.shortDayNames;
+    sampledCrossSumText_ = crossSumText;
+    QStringList captions;
+    CurrentDraw widest;
+    widest.take(DrawRecord::make(kMinimumPickerDate, {54, 54, 54, 54, 54}, 9));
+    for (int day = 0; day < 7; ++day, widest.date += 1.0)
+        for (CaptionVariant variant : {CaptionVariant::A, CaptionVariant::C})
+            captions << qs(drawCaptionText(widest, variant, w.shortDayNames));
+    tipDrawCaption->setSamples(captions);
+    crossSumLabel->setSamples({qs(crossSumText + "270")});
+}
+
 void TipOverviewPage::syncFromWorkspace() {
     const Workspace& w = ws();
+    updateCaptionSamples();
     tipDrawCaption->setText(qs(w.tipDrawCaption));
     crossSumLabel->setText(qs(w.crossSumCaption));
     bitBtn4->setText(qs(w.startButtonCaption));

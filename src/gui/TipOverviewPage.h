@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "SteadyWidthLabel.h"
 #include "WorkspacePage.h"
+
+#include <array>
+#include <string>
 
 class QLabel;
 class QPushButton;
@@ -23,10 +27,10 @@ public:
     void syncFromWorkspace() override;
 
     // Top strip.
-    QToolButton* speedButton6; // previous draw
-    QLabel* tipDrawCaption;
-    QToolButton* speedButton7; // next draw
-    QLabel* crossSumLabel;
+    QToolButton* speedButton6;        // previous draw
+    SteadyWidthLabel* tipDrawCaption; // as wide as the widest caption: the buttons stay put
+    QToolButton* speedButton7;        // next draw
+    SteadyWidthLabel* crossSumLabel;
     QToolButton* updateButton;
     TipSheetView* sheet; // the twelve rows
     // Bottom strip.
@@ -42,6 +46,12 @@ public:
     QPushButton* submitButton;  // "Tipp ab&geben"
     SideBanner* leftBanner;
     SideBanner* rightBanner;
+
+private:
+    void updateCaptionSamples();
+
+    std::array<std::string, 7> sampledDayNames_;
+    std::string sampledCrossSumText_;
 };
 
 } // namespace kav::gui

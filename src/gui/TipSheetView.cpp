@@ -4,6 +4,7 @@
 #include "ClickableLabels.h"
 #include "CommandHost.h"
 #include "QtConversions.h"
+#include "SteadyWidthLabel.h"
 #include "evaluation/HitEvaluation.h"
 
 #include <QFocusEvent>
@@ -53,15 +54,17 @@ void setBaseColour(QLineEdit* cell, const QColor& colour) {
 
 const QColor TipSheetView::kLime{0, 255, 0};
 const QColor TipSheetView::kRed{255, 0, 0};
+// The trailing blank keeps the widest hits text apart from a three-digit sum.
+const QString TipSheetView::kWidestHits = QStringLiteral("5 + R ");
+const QString TipSheetView::kWidestSum = QStringLiteral("270");
 
 TipSheetView::TipSheetView(CommandHost& host, QWidget* parent) : QWidget(parent), host_(host) {
     setObjectName("TipSheet");
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
-    grid->setHorizontalSpacing(4);
-    grid->setVerticalSpacing(2);
     for (int r = 0; r < TipSheet::kRows; ++r)
         buildRow(r);
+    fitToFont();
     windowColour_ = cell(0, 0)->palette().color(QPalette::Base);
     windowTextColour_ = rows[0].label->palette().color(QPalette::WindowText);
 
@@ -90,9 +93,6 @@ void TipSheetView::buildRow(int r) {
         auto* edit = new QLineEdit;
         edit->setObjectName(QString("Edit%1").arg(TipSheet::editNumber(r, c)));
         edit->setAlignment(Qt::AlignRight);
-        const int digitWidth = edit->fontMetrics().horizontalAdvance('0');
-        edit->setMinimumWidth(digitWidth * (kCellWidthInDigits + 2));
-        edit->setMaximumWidth(digitWidth * (kCellWidthInDigits + 4));
         edit->installEventFilter(this);
         connect(edit, &QLineEdit::textEdited, this,
                 [this, r, c](const QString& text) { cellEdited(r, c, text); });
@@ -100,15 +100,14 @@ void TipSheetView::buildRow(int r) {
         grid->addWidget(edit, r, FirstCellColumn + c);
     }
 
-    row.hits = new QLabel;
+    // The hits and the sum have a column each, as wide as their widest text in the font
+    // of the moment; the sums are right-aligned like the numbers.
+    row.hits = new SteadyWidthLabel({kWidestHits});
     row.hits->setObjectName(names.hitsLabel);
-    row.hits->setTextFormat(Qt::PlainText);
-    row.hits->setMinimumWidth(row.hits->fontMetrics().horizontalAdvance("5 + R "));
     grid->addWidget(row.hits, r, HitsColumn);
-    row.sum = new QLabel;
+    row.sum = new SteadyWidthLabel({kWidestSum});
     row.sum->setObjectName(names.sumLabel);
-    row.sum->setTextFormat(Qt::PlainText);
-    row.sum->setMinimumWidth(row.sum->fontMetrics().horizontalAdvance("000 "));
+    row.sum->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     grid->addWidget(row.sum, r, SumColumn);
 
     row.editor = new QToolButton;
@@ -117,6 +116,27 @@ void TipSheetView::buildRow(int r) {
     setHint(row.editor, editorHint(r));
     row.editor->setEnabled(false); // the row editor connects and enables it
     grid->addWidget(row.editor, r, EditorColumn);
+}
+
+// The cells and the spacing follow the font, which the window scales with its height.
+void TipSheetView::fitToFont() {
+    const QFontMetrics metrics = fontMetrics();
+    const int digitWidth = metrics.horizontalAdvance('0');
+    for (RowWidgets& row : rows) {
+        for (QLineEdit* edit : row.cells) {
+            edit->setMinimumWidth(digitWidth * (kCellWidthInDigits + 2));
+            edit->setMaximumWidth(digitWidth * (kCellWidthInDigits + 4));
+        }
+    }
+    auto* grid = static_cast<QGridLayout*>(layout());
+    grid->setHorizontalSpacing(std::max(4, metrics.horizontalAdvance(' ')));
+    grid->setVerticalSpacing(std::max(2, metrics.height() / 8));
+}
+
+void TipSheetView::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        fitToFont();
 }
 
 Workspace& TipSheetView::ws() {

@@ -47,11 +47,17 @@ public:
     static const QColor kLime;
     static const QColor kRed; // a locked row's label, a winning row's hits
 
+    // Samples the hits and sum columns are wide enough for, at every size of the font.
+    static const QString kWidestHits;
+    static const QString kWidestSum;
+
 protected:
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildRow(int row);
+    void fitToFont();
     void cellEdited(int row, int column, const QString& text);
     Workspace& ws();
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "LottoZahlen.h"
 #include "ProgramLocations.h"
+#include "QtLanguage.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -9,14 +10,16 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Velmors Quotenfuchs Kavanto");
     QApplication::setApplicationVersion(KAVANTO_VERSION);
+    // Qt's texts of the command line help in the program's language too.
+    kav::gui::applyQtLanguage(QStringLiteral("de"));
 
     QCommandLineParser parser;
     parser.setApplicationDescription("Velmors Quotenfuchs für Kavanto");
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption dataDir("data-dir", "Programmordner (Ziehungsdatei, land/, Script/).",
-                                     "DIR");
-    const QCommandLineOption settings("settings", "Einstellungsdatei.", "FILE");
+                                     "ORDNER");
+    const QCommandLineOption settings("settings", "Einstellungsdatei.", "DATEI");
     parser.addOption(dataDir);
     parser.addOption(settings);
     parser.process(app);

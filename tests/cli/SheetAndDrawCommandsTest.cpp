@@ -117,11 +117,14 @@ TEST_F(CliSheetAndDraws, AddRefusesWhatTheDialogCouldNotTake) {
         {"add", "08.06.2024", "1", "7", "22", "3", "15", "10"},
         {"add", "31.06.2024", "1", "7", "22", "3", "15", "1"},
         {"add", "08.06.2024", "1", "7", "22", "3", "15"},
+        {"add", "08.06.2024", "5", "5", "5", "5", "5", "1"},
+        {"add", "25.05.2024", "40", "7", "22", "7", "15", "1"},
     };
     for (const auto& args : bad) {
         const CliResult r = cli.run(args);
         EXPECT_EQ(r.exitCode, 2) << args[2] << " " << r.err;
     }
+    EXPECT_NE(cli.run(bad[5]).err.find("Die Zahl 5 ist mehrfach eingegeben"), std::string::npos);
     EXPECT_EQ(stored(), kDraws);
 }
 

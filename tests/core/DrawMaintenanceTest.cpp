@@ -111,6 +111,36 @@ TEST_F(DrawMaintenance, AFailedRewriteLeavesTheDrawFileAsItWas) {
     EXPECT_EQ(ui.busyChanges, (std::vector<bool>{true, false}));
 }
 
+TEST_F(DrawMaintenance, ADrawWithARepeatedNumberIsRefusedAndChangesNothing) {
+    const struct {
+        std::array<int, 5> numbers;
+        const char* named;
+    } cases[] = {
+        {{5, 5, 5, 5, 5}, "Die Zahl 5 "},
+        {{40, 7, 22, 7, 15}, "Die Zahl 7 "},
+        {{54, 1, 2, 3, 54}, "Die Zahl 54 "},
+    };
+    showDrawOf(day(2024, 5, 25));
+    const std::string before = readBytes(ws.drawFile().path());
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.named);
+        // A new date (appended) and a stored one (merged) are refused alike.
+        for (const DrawRecord& answer :
+             {draw(day(2024, 6, 8), c.numbers, 1), draw(day(2024, 5, 18), c.numbers, 1)}) {
+            try {
+                enter(answer);
+                ADD_FAILURE() << "accepted";
+            } catch (const std::runtime_error& e) {
+                EXPECT_NE(std::string(e.what()).find(c.named), std::string::npos) << e.what();
+            }
+        }
+    }
+    EXPECT_EQ(readBytes(ws.drawFile().path()), before);
+    EXPECT_FALSE(temporaryFilesLeft());
+    EXPECT_EQ(ws.current.date, kDraws[1].date);
+    EXPECT_EQ(repeatedNumber(kDraws[0]), std::nullopt);
+}
+
 TEST_F(DrawMaintenance, AnEntryBeforeThePickersFirstDateIsStoredThenReported) {
     writeDraws({draw(day(2005, 1, 30), {1, 2, 3, 4, 5}, 0)});
     EXPECT_THROW(enter(draw(day(2005, 1, 30), {6, 7, 8, 9, 10}, 1)), std::runtime_error);

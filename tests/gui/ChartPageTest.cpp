@@ -12,6 +12,8 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
+#include <QGraphicsScene>
+#include <QGraphicsTextItem>
 #include <QLegend>
 #include <QPushButton>
 #include <QTabWidget>
@@ -69,6 +71,16 @@ QString shownCaption(const gui::ChartPage& page) {
     return document.toPlainText();
 }
 
+// The texts the chart draws (axis labels and titles), as the user sees them.
+QStringList drawnTexts(const gui::ChartPage& page) {
+    QStringList texts;
+    for (QGraphicsItem* item : page.chart1->scene()->items())
+        if (const auto* text = dynamic_cast<const QGraphicsTextItem*>(item);
+            text && text->isVisible())
+            texts << text->toPlainText();
+    return texts;
+}
+
 QList<qreal> barValues(const gui::ChartPage& page) {
     QList<qreal> values;
     for (int i = 0; i < page.series2Bars->count(); ++i)
@@ -88,6 +100,7 @@ private slots:
     void hoveringABarShowsItsXAndY();
     void captionIsShownAsPlainText();
     void startDatePickerBoundsTheWindow();
+    void anEmptyCrossSumChartDrawsItsOwnCaption();
     void screenshotWithARealisticHistory();
 };
 
@@ -261,6 +274,24 @@ void ChartPageTest::startDatePickerBoundsTheWindow() {
     QCOMPARE(page.series2Bars->count(), 0);
     QCOMPARE(shownCaption(page), QString("Quersummenverteilung    Ziehungen : 0     Quersumme: 0"));
     QCOMPARE(f.window->workspace().chart.axisMaximum, 0);
+}
+
+// With the start after the end the cross sums have no bar; the chart must still draw their
+// caption, not the one of the chart before.
+void ChartPageTest::anEmptyCrossSumChartDrawsItsOwnCaption() {
+    WindowFixture f(kFirstDraw + 7 * 4);
+    writeDraws(f.folder(), kEdgeDraws);
+    f.startAndShow();
+    f.window->pageControl->setCurrentIndex(static_cast<int>(Page::Chart));
+    gui::ChartPage& page = *f.window->chartPage;
+    QVERIFY(drawnTexts(page).contains("Zahlenverteilung     Ziehungen : 5    Quersumme: 117"));
+    page.dateTimePicker2->setDate(QDate(2024, 7, 1));
+    QTest::mouseClick(page.speedButton9, Qt::LeftButton);
+    QCOMPARE(page.series2Bars->count(), 0);
+    // The caption `kavanto-cli stats sums` prints for this window.
+    const QString sums("Quersummenverteilung    Ziehungen : 0     Quersumme: 0");
+    QTRY_VERIFY2(drawnTexts(page).contains(sums), qPrintable(drawnTexts(page).join(" | ")));
+    QVERIFY(!drawnTexts(page).join(' ').contains("Zahlenverteilung"));
 }
 
 // Writes the chart page over a realistic history to $KAVANTO_SCREENSHOT_DIR/chart-page.png.

@@ -53,6 +53,7 @@ private slots:
     void spinFieldsTakeOnlyValuesOfTheirRange();
     void okReturnsTheFieldsAndAbortReturnsNothing();
     void entryButtonStoresTheDialogsDrawSorted();
+    void aNumberInTwoFieldsCannotBeConfirmed();
     void deleteButtonRemovesTheShownDraw();
 };
 
@@ -139,6 +140,39 @@ void DrawEntryTest::entryButtonStoresTheDialogsDrawSorted() {
              DrawRecord::make(dayCountFromCivil({2024, 6, 8}), {3, 7, 15, 22, 40}, 6));
     // The draw the dialog was opened with stays on display.
     QVERIFY(f.window->databasePage->drawCaption->text().contains("01.06.24"));
+    QVERIFY(f.ui->errors.empty());
+}
+
+void DrawEntryTest::aNumberInTwoFieldsCannotBeConfirmed() {
+    WindowFixture f;
+    DrawFile(f.folder()).replaceViaTemporary("draws~", kDraws);
+    f.startAndShow();
+    f.ui->realDrawEntryDialog = true;
+    f.window->pageControl->setCurrentIndex(3);
+
+    bool refused = false;
+    whenDialogShows([&](gui::TForm3& d) {
+        QVERIFY(d.okButton->isEnabled());
+        QVERIFY(d.repeatedNumberLabel->isHidden());
+        for (QSpinBox* field : d.numberFields)
+            typeInto(field, "5");
+        QVERIFY(!d.okButton->isEnabled());
+        QVERIFY(d.repeatedNumberLabel->isVisible());
+        QCOMPARE(d.repeatedNumberLabel->text(),
+                 QString("Die Zahl 5 ist mehrfach eingegeben. Eine Ziehung besteht aus fünf "
+                         "verschiedenen Zahlen."));
+        QTest::keyClick(&d, Qt::Key_Return); // the default button does not take it either
+        refused = d.isVisible();
+        // One field changed makes the draw whole again.
+        for (int i = 1; i < 5; ++i)
+            typeInto(d.numberFields[static_cast<std::size_t>(i)], QString::number(10 * i));
+        QVERIFY(d.okButton->isEnabled());
+        QVERIFY(d.repeatedNumberLabel->isHidden());
+        QTest::mouseClick(d.abortButton, Qt::LeftButton);
+    });
+    QTest::mouseClick(f.window->databasePage->entryButton, Qt::LeftButton);
+    QVERIFY(refused);
+    QCOMPARE(DrawFile(f.folder()).readAll().records, kDraws);
     QVERIFY(f.ui->errors.empty());
 }
 

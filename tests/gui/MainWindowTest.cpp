@@ -1,16 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "CalculationPage.h"
 #include "DatabasePage.h"
 #include "InternetPage.h"
 #include "TipOverviewPage.h"
+#include "TipSheetView.h"
 #include "WindowFixture.h"
 #include "app/SettingsValues.h"
 
+#include <QCheckBox>
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
+#include <QToolButton>
+#include <QToolTip>
 #include <QtTest>
 
 using namespace kav;
@@ -26,7 +32,25 @@ private slots:
     void aSavedDoubleHeightDoublesTheContents();
     void closingSavesTheSettings();
     void altArrowsStepThroughTheDraws();
+    void tabBarAndPageAgreeWhenATabClickLeavesACell();
+    void aCommandsStatusTextStaysUntilTheMouseEntersAnotherControl();
+    void theDesignedSizeStaysReachableAfterGrowing();
+    void ctrlPageKeysWalkThePages();
+    void hintsCutOffInPanelOneAreWholeInTheirTooltips();
 };
+
+namespace {
+
+QString panelText(const WindowFixture& f) {
+    return f.window->statusPanel1->text();
+}
+
+void activate(WindowFixture& f) {
+    QApplication::setActiveWindow(f.window.get());
+    QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+}
+
+} // namespace
 
 void MainWindowTest::firstStartCreatesTheSeedDrawAndShowsIt() {
     WindowFixture f;
@@ -158,6 +182,164 @@ void MainWindowTest::altArrowsStepThroughTheDraws() {
     QTRY_COMPARE(f.window->workspace().current.index, 0);
     QTest::keySequence(f.window.get(), QKeySequence(Qt::ALT | Qt::Key_Right));
     QTRY_COMPARE(f.window->workspace().current.index, 1);
+}
+
+// Leaving a focused tip cell evaluates the sheet while the tab bar is switching pages; the
+// tab bar and the page must agree afterwards, and every tab must still be reachable.
+void MainWindowTest::tabBarAndPageAgreeWhenATabClickLeavesACell() {
+    WindowFixture f;
+    f.startAndShow();
+    activate(f);
+    QTabWidget* pages = f.window->pageControl;
+    QTabBar* bar = pages->tabBar();
+    QLineEdit* cell = f.window->tipPage->sheet->cell(0, 0);
+    for (int page : {3, 2, 1, 4}) {
+        cell->setFocus(Qt::MouseFocusReason);
+        QVERIFY(cell->hasFocus());
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(page).center());
+        QCOMPARE(bar->currentIndex(), page);
+        QCOMPARE(pages->currentWidget(), pages->widget(page));
+        QTest::qWait(10); // anything the switch queued
+        QCOMPARE(bar->currentIndex(), page);
+        QCOMPARE(pages->currentWidget(), pages->widget(page));
+        QCOMPARE(static_cast<int>(f.window->workspace().activePage), page);
+
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(0).center());
+        QCOMPARE(pages->currentWidget(), pages->widget(0));
+        QCOMPARE(bar->currentIndex(), 0);
+    }
+    QVERIFY(f.ui->errors.empty());
+}
+
+// A run started with the mouse on its button ends with the run's message in panel 1,
+// whatever enter events the run brings about; the next control entered shows its hint.
+void MainWindowTest::aCommandsStatusTextStaysUntilTheMouseEntersAnotherControl() {
+    WindowFixture f;
+    f.startAndShow();
+    activate(f);
+    const Workspace& ws = f.window->workspace();
+    QPushButton* start = f.window->tipPage->bitBtn4;
+    QTest::mouseMove(start);
+    QCOMPARE(panelText(f), QString("Starten Sie hier die Berechnung der Tippreihen."));
+    QTest::mouseClick(start, Qt::LeftButton);
+    QTest::qWait(20);
+    const QStringList results{QString::fromStdString(ws.messages.line(msg::TipsComputed)),
+                              QString::fromStdString(ws.messages.line(msg::BudgetUsedUp))};
+    QVERIFY2(results.contains(panelText(f)), qPrintable(panelText(f)));
+    // Re-entering the same button keeps the result; another control shows its hint.
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(start, &enter);
+    QVERIFY2(results.contains(panelText(f)), qPrintable(panelText(f)));
+    QTest::mouseMove(f.window->tipPage->speedButton11);
+    QCOMPARE(panelText(f), QString("Löschen aller Tipps"));
+    QTest::mouseMove(start);
+    QCOMPARE(panelText(f), QString("Starten Sie hier die Berechnung der Tippreihen."));
+}
+
+// The fonts grow with the window's height, but the window can always go back to its
+// designed size: neither the scaled contents nor a long text in panel 1 raise its minimum.
+void MainWindowTest::theDesignedSizeStaysReachableAfterGrowing() {
+    WindowFixture f;
+    const QSize designed = f.window->size();
+    f.startAndShow();
+    gui::TForm1& w = *f.window;
+    w.statusPanel1->setText(QString(300, 'x'));
+    QTest::qWait(10);
+    QVERIFY2(w.minimumSizeHint().width() <= designed.width(),
+             qPrintable(QString::number(w.minimumSizeHint().width())));
+    for (const QSize larger : {QSize(1600, 1000), QSize(designed.width(), 2 * designed.height())}) {
+        w.resize(larger);
+        QTRY_COMPARE(w.size(), larger);
+        QTest::qWait(20);
+        QVERIFY(w.minimumSizeHint().width() <= designed.width());
+        QVERIFY(w.minimumSizeHint().height() <= designed.height());
+        w.resize(designed);
+        QTRY_COMPARE(w.size(), designed);
+        QTRY_COMPARE(w.pageControl->font().pixelSize(), 13);
+    }
+    w.close();
+    QCOMPARE(readSettingsFile(f.settingsFile()).at("height"),
+             SettingValue::ofInteger(designed.height()));
+}
+
+// Ctrl+PageDown / Ctrl+PageUp walk the main pages, wrapping at both ends; with the focus on
+// the pages of "Berechnung" they walk those, and go on to the main pages past either end.
+void MainWindowTest::ctrlPageKeysWalkThePages() {
+    WindowFixture f;
+    f.startAndShow();
+    activate(f);
+    QTabWidget* pages = f.window->pageControl;
+    QTabWidget* inner = f.window->calculationPage->innerPages;
+    const auto press = [&](Qt::Key key) {
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget()
+                                                    : static_cast<QWidget*>(f.window.get()),
+                        key, Qt::ControlModifier);
+    };
+    f.window->tipPage->sheet->cell(0, 0)->setFocus();
+    press(Qt::Key_PageDown);
+    QCOMPARE(pages->currentIndex(), 1);
+    press(Qt::Key_PageUp);
+    QCOMPARE(pages->currentIndex(), 0);
+    press(Qt::Key_PageUp);
+    QCOMPARE(pages->currentIndex(), 4);
+    QCOMPARE(pages->currentWidget(), pages->widget(4));
+    press(Qt::Key_PageDown);
+    QCOMPARE(pages->currentIndex(), 0);
+    QCOMPARE(static_cast<int>(f.window->workspace().activePage), 0);
+
+    pages->setCurrentIndex(1);
+    f.window->calculationPage->checkBox(1)->setFocus();
+    QCOMPARE(inner->currentIndex(), 0);
+    press(Qt::Key_PageDown);
+    QCOMPARE(inner->currentIndex(), 1);
+    QCOMPARE(pages->currentIndex(), 1);
+    press(Qt::Key_PageUp);
+    press(Qt::Key_PageUp); // before the first inner page: the main page before
+    QCOMPARE(inner->currentIndex(), 0);
+    QCOMPARE(pages->currentIndex(), 0);
+
+    pages->setCurrentIndex(1);
+    inner->setCurrentIndex(inner->count() - 1);
+    inner->currentWidget()->findChild<QCheckBox*>()->setFocus();
+    QVERIFY(inner->isAncestorOf(QApplication::focusWidget()));
+    press(Qt::Key_PageDown); // past the last inner page: the main page after
+    QCOMPARE(pages->currentIndex(), 2);
+}
+
+// At the designed width panel 1 cuts the longer hints off (with "…") rather than widening
+// the window; such a hint is shown whole as its control's tooltip, and the panel's own
+// tooltip shows whatever it cut off.
+void MainWindowTest::hintsCutOffInPanelOneAreWholeInTheirTooltips() {
+    WindowFixture f;
+    f.startAndShow();
+    gui::TForm1& w = *f.window;
+    const QSize designed = w.size();
+    int cutOff = 0;
+    for (int page = 0; page < w.pageControl->count(); ++page) {
+        w.pageControl->setCurrentIndex(page);
+        for (QWidget* control : w.pageControl->widget(page)->findChildren<QWidget*>()) {
+            if (control->toolTip().isEmpty() || !control->isVisible())
+                continue;
+            QEvent enter(QEvent::Enter);
+            QApplication::sendEvent(control, &enter);
+            QTest::qWait(1);
+            QCOMPARE(w.size(), designed);
+            const QString shown = panelText(f);
+            if (!w.statusPanel1->isElided())
+                continue;
+            ++cutOff;
+            QVERIFY(w.statusPanel1->fontMetrics().horizontalAdvance(shown) >
+                    w.statusPanel1->width());
+            QCOMPARE(control->toolTip(), shown);
+
+            QHelpEvent help(QEvent::ToolTip, QPoint(1, 1),
+                            w.statusPanel1->mapToGlobal(QPoint(1, 1)));
+            QApplication::sendEvent(w.statusPanel1, &help);
+            QCOMPARE(QToolTip::text(), shown);
+            QToolTip::hideText();
+        }
+    }
+    QVERIFY(cutOff > 0);
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -26,7 +26,11 @@ DrawRecord drawFromArgs(const CommandArgs& args) {
     for (std::size_t i = 0; i < numbers.size(); ++i)
         numbers[i] = parseInRange(args[i + 1], 1, kHighestNumber, "Zahl");
     const int key = parseInRange(args[6], 0, kHighestKey, "Nº Clave");
-    return DrawRecord::make(static_cast<double>(*date), numbers, key);
+    const DrawRecord draw = DrawRecord::make(static_cast<double>(*date), numbers, key);
+    // The entry dialog cannot be answered OK with a number twice.
+    if (const std::optional<int> repeated = repeatedNumber(draw))
+        throw UsageError("add: " + repeatedNumberText(*repeated));
+    return draw;
 }
 
 } // namespace

@@ -20,7 +20,7 @@ constexpr int kCheckedByDefault[] = {3, 4, 5, 9, 10, 14, 18, 23, 24, 27, 28};
 
 void requireUpDown(int number) {
     if (number < 1 || number > kUpDownCount)
-        throw std::out_of_range("no spin button UpDown" + std::to_string(number));
+        throw std::out_of_range("kein Drehfeld UpDown" + std::to_string(number));
 }
 
 } // namespace
@@ -53,7 +53,7 @@ bool Options::checkBox(int number) const {
 
 void Options::setCheckBox(int number, bool checked) {
     if (!hasCheckBox(number))
-        throw std::out_of_range("no check box CheckBox" + std::to_string(number));
+        throw std::out_of_range("kein Kontrollkästchen CheckBox" + std::to_string(number));
     checkBoxes_[static_cast<std::size_t>(number)] = checked;
     if (number == 31)
         setUpDownBounds(6, upDownMinimum(6), checked ? 7 : 5);

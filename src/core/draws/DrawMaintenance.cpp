@@ -27,9 +27,27 @@ void requireStorable(const DrawRecord& record) {
     if (!std::isfinite(record.date) || !record.isValid())
         throw std::runtime_error("Die eingegebene Ziehung ist ungültig: Zahlen 1 bis 54, "
                                  "Nº Clave 0 bis 9.");
+    if (const std::optional<int> repeated = repeatedNumber(record))
+        throw std::runtime_error(repeatedNumberText(*repeated));
 }
 
 } // namespace
+
+std::optional<int> repeatedNumber(const DrawRecord& draw) {
+    std::array<int, kNumbersPerDraw> numbers{};
+    for (int i = 0; i < kNumbersPerDraw; ++i)
+        numbers[static_cast<std::size_t>(i)] = draw.number(i);
+    std::sort(numbers.begin(), numbers.end());
+    const auto twice = std::adjacent_find(numbers.begin(), numbers.end());
+    if (twice == numbers.end())
+        return std::nullopt;
+    return *twice;
+}
+
+std::string repeatedNumberText(int number) {
+    return "Die Zahl " + std::to_string(number) +
+           " ist mehrfach eingegeben. Eine Ziehung besteht aus fünf verschiedenen Zahlen.";
+}
 
 DrawRecord enteredRecord(const DrawRecord& answer) {
     std::array<int, kNumbersPerDraw> numbers{};

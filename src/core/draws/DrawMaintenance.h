@@ -3,7 +3,9 @@
 
 #include "draws/DrawRecord.h"
 
+#include <optional>
 #include <span>
+#include <string>
 #include <vector>
 
 namespace kav {
@@ -16,7 +18,8 @@ class Workspace;
 // temporary file, replacing a draw of the same date. Then the end date goes back to the
 // draw the dialog was opened with and the current draw is selected for it.
 // Throws IoError for a missing or empty draw file (nothing is written) and for a failed
-// write (the draw file stays as it was).
+// write (the draw file stays as it was). An answer whose five numbers are not distinct is
+// refused with `repeatedNumberText` before anything changes.
 void enterDraw(Workspace& ws);
 
 // "Löschen": removes every draw dated like the current draw, without asking, by a rewrite
@@ -26,6 +29,12 @@ void deleteCurrentDraw(Workspace& ws);
 // The record the entry dialog's answer is stored as: its date, its numbers sorted
 // ascending, its key number, zero in both reserved bytes.
 DrawRecord enteredRecord(const DrawRecord& answer);
+
+// The smallest number that `draw` holds more than once; nullopt when its five numbers are
+// distinct. Such a draw would count as a win for every row holding that number.
+std::optional<int> repeatedNumber(const DrawRecord& draw);
+// The message that refuses an entry holding `number` more than once.
+std::string repeatedNumberText(int number);
 
 // `records` with `entry` placed before the first record not dated before it; records dated
 // exactly like `entry` are left out, so it replaces them.
