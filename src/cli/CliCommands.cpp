@@ -29,7 +29,7 @@ std::span<const CliCommand> cliCommands() {
         CliCommand{"generate", "[--seed N] [--list DATEI]",
                    "\"Tipps berechnen\" einmal, nach der Glückszahl N; die Zahlenliste "
                    "(Chekcbox20) wird mit OK beantwortet, mit --list wird DATEI (.hlw) "
-                   "geladen (Liste an) und \"&Rechnen\" gewählt",
+                   "geladen (Liste eingeschaltet) und \"&Rechnen\" gewählt",
                    true, runGenerate},
         CliCommand{"search", "[--threshold N]",
                    "Tippschein in der Ziehungsdatenbank suchen (jede Frage: Ja)", true, runSearch},

@@ -207,7 +207,7 @@ TEST_F(CliGenerateList, AListThatCannotBeReadIsBadInput) {
         EXPECT_TRUE(r.out.empty());
     }
     const CliResult help = cli.run({"--help"});
-    EXPECT_NE(help.out.find("generate [--seed N] [--list FILE]"), std::string::npos) << help.out;
+    EXPECT_NE(help.out.find("generate [--seed N] [--list DATEI]"), std::string::npos) << help.out;
 }
 
 } // namespace

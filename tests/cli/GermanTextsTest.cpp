@@ -19,8 +19,10 @@ const std::set<QString> kEnglishWords{
 
 std::vector<std::string> englishWordsIn(const std::string& text) {
     std::vector<std::string> found;
+    static const QRegularExpression optionNames("--[a-z-]+");
     static const QRegularExpression nonLetters("[^\\p{L}]+");
-    for (const QString& word : QString::fromStdString(text).split(nonLetters, Qt::SkipEmptyParts))
+    const QString prose = QString::fromStdString(text).remove(optionNames);
+    for (const QString& word : prose.split(nonLetters, Qt::SkipEmptyParts))
         if (kEnglishWords.count(word.toLower()))
             found.push_back(word.toStdString());
     return found;
