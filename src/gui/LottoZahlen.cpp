@@ -4,6 +4,7 @@
 #include "CalculationPage.h"
 #include "ChartPage.h"
 #include "DatabasePage.h"
+#include "DrawUpdateCommands.h"
 #include "InternetPage.h"
 #include "QtConversions.h"
 #include "TipOverviewPage.h"
@@ -87,6 +88,8 @@ TForm1::TForm1(StartParameters parameters, QWidget* parent)
     connect(tipPage->bitBtn4, &QPushButton::clicked, this, calculate);
     actionBerechnen->setEnabled(true);
     connect(actionBerechnen, &QAction::triggered, this, calculate);
+    drawUpdateCommands_ =
+        new DrawUpdateCommands(*this, *tipPage, *databasePage, *actionZiehungsdatenLaden, this);
     qApp->installEventFilter(this);
 
     const QSize designed = sizeHint().expandedTo(kDesignClientSize);
@@ -151,6 +154,7 @@ void TForm1::syncFromWorkspace() {
         page->syncFromWorkspace();
     statusPanel0->setText(qs(ws_->status.panel0));
     statusPanel1->setText(qs(ws_->status.panel1));
+    drawUpdateCommands_->syncFromWorkspace();
     const int page = static_cast<int>(ws_->activePage);
     if (pageControl->currentIndex() != page) {
         const QSignalBlocker blocker(pageControl);
@@ -185,6 +189,7 @@ void TForm1::scaleContents(int newHeight) {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
+    drawUpdateCommands_->stopForClose();
     ws_->windowWidth = width();
     ws_->windowHeight = height();
     writeSettingsFile(settingsFile_, saveSettings(*ws_, !isMaximized() && !isMinimized()));

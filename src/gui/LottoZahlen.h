@@ -19,6 +19,7 @@ namespace kav::gui {
 class CalculationPage;
 class ChartPage;
 class DatabasePage;
+class DrawUpdateCommands;
 class InternetPage;
 class TipOverviewPage;
 class WorkspacePage;
@@ -77,6 +78,7 @@ private:
     std::unique_ptr<Workspace> ws_;
     std::filesystem::path settingsFile_;
     std::vector<WorkspacePage*> pages_;
+    DrawUpdateCommands* drawUpdateCommands_ = nullptr;
     bool shown_ = false;
     int rememberedHeight_ = 0;
     double contentScale_ = 1.0;

@@ -168,6 +168,9 @@ void importCsvCommand(Workspace& ws) {
     if (counts.conflicts > 0)
         text += counts.conflictsReplaced ? " (ersetzt)" : " (nicht übernommen)";
     ws.ui.showMessage(text + ".", kImportCaption);
+    // Like the update, an import that brought draws ends on the newest one.
+    if (counts.added > 0 || counts.conflictsReplaced)
+        ws.endPicker.set(ws.today());
     if (ws.drawFile().exists())
         SpeedButton5Click(ws);
 }

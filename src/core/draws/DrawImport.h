@@ -54,7 +54,7 @@ ExportCounts exportDrawsToCsv(Workspace& ws, const std::filesystem::path& file);
 
 // "CSV importieren..." of the "Datenbank" page: the open dialog, the import with the
 // question about conflicts, the counts in a message box, then the current draw selected
-// again.
+// again (the newest one when the import changed the file).
 void importCsvCommand(Workspace& ws);
 
 // "CSV exportieren...": the save dialog and the export, with the count in a message box.

@@ -185,7 +185,6 @@ TEST_F(DrawImportTest, ABadLineFailsTheWholeImportAndLeavesTheFileAlone) {
 
 TEST_F(DrawImportTest, TheWindowCommandsShowTheCounts) {
     writeDraws({DrawRecord::seed()});
-    ws.endPicker.set(ws.today());
     ui.fileAnswers = {csv("2005-02-06,34,42,47,48,51,5\r\n2005-02-13,5,17,23,40,51,3\r\n")};
     importCsvCommand(ws);
     EXPECT_EQ(ui.messages.back(),

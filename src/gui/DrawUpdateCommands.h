@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "QtHttpClient.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+
+class QAction;
+
+namespace kav::gui {
+
+class CommandHost;
+class DatabasePage;
+class TipOverviewPage;
+
+// The window's side of the draw file's bulk commands: the internet update (the two update
+// buttons and "&Ziehungsdaten laden"), its stop button, "Datenbank neu anlegen" and the CSV
+// import and export. Owns the HTTP client the update uses and wires it into the
+// Workspace, so the first start and the rebuild run the same update.
+class DrawUpdateCommands final : public QObject {
+    Q_OBJECT
+public:
+    DrawUpdateCommands(CommandHost& host, TipOverviewPage& tipPage, DatabasePage& databasePage,
+                       QAction& menuEntry, QObject* parent = nullptr);
+
+    // While the update runs: its commands and the draw file's other writers disabled, the
+    // stop button shown until it is clicked.
+    void syncFromWorkspace();
+    // The window closes: the update ends now, the request in progress is cancelled.
+    void stopForClose();
+
+private:
+    void update();
+
+    CommandHost& host_;
+    TipOverviewPage& tipPage_;
+    DatabasePage& databasePage_;
+    QAction& menuEntry_;
+    platform::QtHttpClient http_;
+    QElapsedTimer sinceShown_;
+};
+
+} // namespace kav::gui
