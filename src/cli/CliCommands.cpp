@@ -28,6 +28,13 @@ std::span<const CliCommand> cliCommands() {
         CliCommand{"generate", "[--seed N]",
                    "\"Tipps berechnen\" once, after setting the lucky number N", true,
                    runGenerate},
+        CliCommand{"update", "[--host URL]",
+                   "Ziehungen vom Ziehungsdienst laden (URL: Schema, Rechner, Port)", false,
+                   runUpdate},
+        CliCommand{"import", "FILE [--replace]",
+                   "Ziehungen aus einer CSV-Datei übernehmen (abweichende nur mit --replace)",
+                   false, runImport},
+        CliCommand{"export", "FILE", "alle Ziehungen als CSV-Datei schreiben", true, runExport},
     };
     return kCommands;
 }

@@ -36,6 +36,9 @@ int runSaveSheet(CliContext& ctx, const CommandArgs& args);
 void printDrawFile(CliContext& ctx);
 int runStats(CliContext& ctx, const CommandArgs& args);
 int runGenerate(CliContext& ctx, const CommandArgs& args);
+int runUpdate(CliContext& ctx, const CommandArgs& args);
+int runImport(CliContext& ctx, const CommandArgs& args);
+int runExport(CliContext& ctx, const CommandArgs& args);
 
 // Reads "--name VALUE" out of a command's arguments; throws UsageError when it is given
 // without a value. Returns nullopt when absent.
