@@ -93,6 +93,8 @@ DrawService::DrawService(DrawHistory history, ServiceOptions options)
                             "text/plain; charset=windows-1252");
     });
     server_->set_logger([this](const httplib::Request& req, const httplib::Response& res) {
+        // Connections are served on several threads; their lines must not interleave.
+        const std::lock_guard lock(logMutex_);
         if (log_)
             log_(clockTime() + " " + req.remote_addr + " " + req.method + " " + req.target + " " +
                  std::to_string(res.status) + " " + std::to_string(res.body.size()) + " Bytes");

@@ -80,6 +80,7 @@ private:
     std::thread thread_;
     mutable std::mutex mutex_;
     std::vector<std::string> requested_;
+    std::mutex logMutex_;
 };
 
 } // namespace kav::drawservice
