@@ -8,8 +8,10 @@
 #include "draws/InternetUpdate.h"
 
 #include <QAction>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QToolButton>
+#include <algorithm>
 
 namespace kav::gui {
 namespace {
@@ -19,14 +21,15 @@ constexpr qint64 kShowIntervalMs = 30;
 
 } // namespace
 
-DrawUpdateCommands::DrawUpdateCommands(CommandHost& host, TipOverviewPage& tipPage,
-                                       DatabasePage& databasePage, QAction& menuEntry,
-                                       QObject* parent)
-    : QObject(parent), host_(host), tipPage_(tipPage), databasePage_(databasePage),
-      menuEntry_(menuEntry) {
+DrawUpdateCommands::DrawUpdateCommands(CommandHost& host, QWidget& window, TipOverviewPage& tipPage,
+                                       DatabasePage& databasePage, QAction& menuEntry)
+    : QObject(&window), host_(host), window_(window), tipPage_(tipPage),
+      databasePage_(databasePage), menuEntry_(menuEntry) {
     Workspace& ws = host_.workspace();
     UpdateParameters parameters; // the address comes from the setting
-    parameters.beforeRequest = [this](DayCount) {
+    parameters.beforeRequest = [this](DayCount date) {
+        if (!window_.isVisible())
+            showProgressWithoutWindow(date);
         // The running state shows at once (stop button, disabled commands); the status
         // panels on a time budget.
         const bool stateShown =
@@ -64,9 +67,34 @@ void DrawUpdateCommands::update() {
     });
 }
 
+void DrawUpdateCommands::showProgressWithoutWindow(DayCount date) {
+    const DayCount today = host_.workspace().today();
+    if (!progress_) {
+        firstDate_ = date;
+        progress_ = new QProgressDialog(&window_);
+        progress_->setWindowTitle("Ziehungsdaten laden");
+        progress_->setCancelButtonText("Stopp");
+        progress_->setMinimumDuration(0);
+        progress_->setAutoClose(false);
+        progress_->setAutoReset(false);
+        progress_->setRange(0, std::max(1, today - firstDate_));
+        connect(progress_, &QProgressDialog::canceled, this,
+                [this] { host_.workspace().updateStopShown = false; });
+        progress_->show();
+    }
+    progress_->setLabelText("Ziehungsdaten werden vom Ziehungsdienst geladen: " +
+                            QString::fromStdString(formatShortDate(date)));
+    progress_->setValue(std::clamp(date - firstDate_, 0, progress_->maximum()));
+}
+
 void DrawUpdateCommands::syncFromWorkspace() {
     const Workspace& ws = host_.workspace();
     const bool idle = !ws.updateRunning;
+    if (idle && progress_) {
+        progress_->hide();
+        progress_->deleteLater();
+        progress_ = nullptr;
+    }
     for (QWidget* writer : std::initializer_list<QWidget*>{
              databasePage_.updateButton, databasePage_.rebuildButton, databasePage_.entryButton,
              databasePage_.deleteButton, databasePage_.importButton, tipPage_.updateButton})

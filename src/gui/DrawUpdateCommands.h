@@ -2,11 +2,15 @@
 #pragma once
 
 #include "QtHttpClient.h"
+#include "base/DayCount.h"
 
 #include <QElapsedTimer>
 #include <QObject>
+#include <QPointer>
 
 class QAction;
+class QProgressDialog;
+class QWidget;
 
 namespace kav::gui {
 
@@ -21,8 +25,8 @@ class TipOverviewPage;
 class DrawUpdateCommands final : public QObject {
     Q_OBJECT
 public:
-    DrawUpdateCommands(CommandHost& host, TipOverviewPage& tipPage, DatabasePage& databasePage,
-                       QAction& menuEntry, QObject* parent = nullptr);
+    DrawUpdateCommands(CommandHost& host, QWidget& window, TipOverviewPage& tipPage,
+                       DatabasePage& databasePage, QAction& menuEntry);
 
     // While the update runs: its commands and the draw file's other writers disabled, the
     // stop button shown until it is clicked.
@@ -32,13 +36,19 @@ public:
 
 private:
     void update();
+    // Before the window shows (the first start) the update's progress and its stop button
+    // are a progress dialog of their own.
+    void showProgressWithoutWindow(DayCount date);
 
     CommandHost& host_;
+    QWidget& window_;
     TipOverviewPage& tipPage_;
     DatabasePage& databasePage_;
     QAction& menuEntry_;
     platform::QtHttpClient http_;
     QElapsedTimer sinceShown_;
+    QPointer<QProgressDialog> progress_;
+    DayCount firstDate_ = 0;
 };
 
 } // namespace kav::gui

@@ -89,7 +89,7 @@ TForm1::TForm1(StartParameters parameters, QWidget* parent)
     actionBerechnen->setEnabled(true);
     connect(actionBerechnen, &QAction::triggered, this, calculate);
     drawUpdateCommands_ =
-        new DrawUpdateCommands(*this, *tipPage, *databasePage, *actionZiehungsdatenLaden, this);
+        new DrawUpdateCommands(*this, *this, *tipPage, *databasePage, *actionZiehungsdatenLaden);
     qApp->installEventFilter(this);
 
     const QSize designed = sizeHint().expandedTo(kDesignClientSize);

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
@@ -55,6 +56,7 @@ class DrawUpdateWindowTest : public QObject {
     Q_OBJECT
 private slots:
     void firstStartFillsAnEmptyProgramFolderFromTheService();
+    void theFirstStartsUpdateStopsFromItsProgressDialog();
     void stopButtonEndsTheUpdateWhileTheWindowStaysResponsive();
     void rebuildWithoutAServiceKeepsTheOldDraws();
     void aMessageBoxShowsTextNeverMarkup();
@@ -64,11 +66,24 @@ private slots:
 
 void DrawUpdateWindowTest::firstStartFillsAnEmptyProgramFolderFromTheService() {
     const DayCount today = dayCountFromCivil({2005, 2, 27});
-    const auto service = demoService(today);
+    const auto service = demoService(today, 30);
     WindowFixture f(today);
     f.serviceUrl = service->url();
     f.recreate();
+    // Before the window shows, a progress dialog with a stop button tells what happens.
+    QString progressLabel;
+    QTimer poll;
+    poll.setInterval(5);
+    connect(&poll, &QTimer::timeout, [&] {
+        if (auto* dialog = f.window->findChild<QProgressDialog*>(); dialog && dialog->isVisible())
+            progressLabel = dialog->labelText();
+    });
+    poll.start();
     f.startAndShow();
+    poll.stop();
+    QVERIFY2(progressLabel.startsWith("Ziehungsdaten werden vom Ziehungsdienst geladen: "),
+             qPrintable(progressLabel));
+    QTRY_VERIFY(!f.window->findChild<QProgressDialog*>());
     QCOMPARE(f.ui->messages,
              std::vector<std::string>{"Lesen Sie zuerst die Daten der Ziehungen ein"});
     QCOMPARE(service->requestedDates(),
@@ -85,6 +100,26 @@ void DrawUpdateWindowTest::firstStartFillsAnEmptyProgramFolderFromTheService() {
     QVERIFY(w.databasePage->updateButton->isEnabled());
     QVERIFY(w.actionZiehungsdatenLaden->isEnabled());
     QVERIFY(f.ui->errors.empty());
+}
+
+void DrawUpdateWindowTest::theFirstStartsUpdateStopsFromItsProgressDialog() {
+    const DayCount today = dayCountFromCivil({2005, 12, 31});
+    const auto service = demoService(today, 30);
+    WindowFixture f(today);
+    f.serviceUrl = service->url();
+    f.recreate();
+    QTimer poll;
+    poll.setInterval(5);
+    connect(&poll, &QTimer::timeout, [&] {
+        if (auto* dialog = f.window->findChild<QProgressDialog*>(); dialog && dialog->isVisible())
+            QTest::mouseClick(dialog->findChild<QPushButton*>(), Qt::LeftButton); // "Stopp"
+    });
+    poll.start();
+    f.startAndShow();
+    poll.stop();
+    QVERIFY(service->requestedDates().size() < 5);
+    QVERIFY(!storedDraws(f).empty());
+    QVERIFY(f.window->isVisible());
 }
 
 void DrawUpdateWindowTest::stopButtonEndsTheUpdateWhileTheWindowStaysResponsive() {
