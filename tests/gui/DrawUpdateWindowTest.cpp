@@ -137,7 +137,13 @@ void DrawUpdateWindowTest::stopButtonEndsTheUpdateWhileTheWindowStaysResponsive(
     // does nothing, and the stop button ends it before the next request.
     bool sawRunningState = false;
     std::size_t requestedAtStop = 0;
-    QTimer::singleShot(200, &w, [&] {
+    // Once the second request waits at the service: the window processes input meanwhile.
+    QTimer poll;
+    poll.setInterval(5);
+    connect(&poll, &QTimer::timeout, [&] {
+        if (service->requestedDates().size() < 2)
+            return;
+        poll.stop();
         sawRunningState =
             w.databasePage->stopButton->isVisible() && !w.databasePage->updateButton->isEnabled() &&
             !w.tipPage->updateButton->isEnabled() && !w.actionZiehungsdatenLaden->isEnabled() &&
@@ -149,6 +155,7 @@ void DrawUpdateWindowTest::stopButtonEndsTheUpdateWhileTheWindowStaysResponsive(
         requestedAtStop = service->requestedDates().size();
         QTest::mouseClick(w.databasePage->stopButton, Qt::LeftButton);
     });
+    poll.start();
     QTest::mouseClick(w.databasePage->updateButton, Qt::LeftButton); // returns when it ends
     QVERIFY(sawRunningState);
     QVERIFY(requestedAtStop >= 2);
