@@ -49,8 +49,10 @@ DrawUpdateCommands::DrawUpdateCommands(CommandHost& host, QWidget& window, TipOv
         host_.workspace().updateStopShown = false;
         databasePage_.stopButton->hide();
     });
-    connect(databasePage_.rebuildButton, &QPushButton::clicked, this,
-            [this] { host_.runCommand([this] { rebuildDrawDatabase(host_.workspace()); }); });
+    connect(databasePage_.rebuildButton, &QPushButton::clicked, this, [this] {
+        if (!host_.workspace().running)
+            host_.runCommand([this] { rebuildDrawDatabase(host_.workspace()); });
+    });
     connect(databasePage_.importButton, &QPushButton::clicked, this,
             [this] { host_.runCommand([this] { importCsvCommand(host_.workspace()); }); });
     connect(databasePage_.exportButton, &QPushButton::clicked, this,
@@ -59,8 +61,10 @@ DrawUpdateCommands::DrawUpdateCommands(CommandHost& host, QWidget& window, TipOv
 
 void DrawUpdateCommands::update() {
     Workspace& ws = host_.workspace();
-    if (ws.updateRunning)
-        return; // a click that was queued before the buttons went grey
+    // A click queued before the buttons went grey, or one during a generator run (which
+    // processes input between attempts): no update starts inside another command.
+    if (ws.updateRunning || ws.running)
+        return;
     host_.runCommand([&ws] {
         if (ws.internetUpdate)
             ws.internetUpdate(ws);

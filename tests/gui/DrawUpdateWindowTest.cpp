@@ -133,6 +133,13 @@ void DrawUpdateWindowTest::stopButtonEndsTheUpdateWhileTheWindowStaysResponsive(
     gui::TForm1& w = *f.window;
     w.pageControl->setCurrentIndex(3);
 
+    // No update starts inside a generator run, which processes input between attempts.
+    w.workspace().running = true;
+    QTest::mouseClick(w.databasePage->updateButton, Qt::LeftButton);
+    w.actionZiehungsdatenLaden->trigger();
+    QVERIFY(service->requestedDates().empty());
+    w.workspace().running = false;
+
     // While the update runs: its state shows, the writers are disabled, a second start
     // does nothing, and the stop button ends it before the next request.
     bool sawRunningState = false;
