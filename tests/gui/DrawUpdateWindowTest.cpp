@@ -9,6 +9,7 @@
 #include "app/SettingsValues.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -58,6 +59,7 @@ private slots:
     void firstStartFillsAnEmptyProgramFolderFromTheService();
     void theFirstStartsUpdateStopsFromItsProgressDialog();
     void stopButtonEndsTheUpdateWhileTheWindowStaysResponsive();
+    void closingTheWindowEndsTheUpdate();
     void rebuildWithoutAServiceKeepsTheOldDraws();
     void aMessageBoxShowsTextNeverMarkup();
     void csvImportAndExportButtons();
@@ -178,6 +180,33 @@ void DrawUpdateWindowTest::stopButtonEndsTheUpdateWhileTheWindowStaysResponsive(
     // The tip page's button goes on from the newest stored draw, to today.
     QTest::mouseClick(w.tipPage->updateButton, Qt::LeftButton);
     QCOMPARE(storedDraws(f).back(), demo(2005, 6, 26));
+}
+
+void DrawUpdateWindowTest::closingTheWindowEndsTheUpdate() {
+    const DayCount today = dayCountFromCivil({2005, 12, 31});
+    const auto service = demoService(today, 200);
+    WindowFixture f(today);
+    f.serviceUrl = service->url();
+    f.recreate();
+    writeDraws(f, {DrawRecord::seed()});
+    f.startAndShow();
+    QTimer poll;
+    poll.setInterval(5);
+    connect(&poll, &QTimer::timeout, [&] {
+        if (!service->requestedDates().empty()) {
+            poll.stop();
+            f.window->close(); // cancels the request that waits at the service
+        }
+    });
+    poll.start();
+    QElapsedTimer clock;
+    clock.start();
+    QTest::mouseClick(f.window->databasePage->updateButton, Qt::LeftButton);
+    QVERIFY(clock.elapsed() < 2000);
+    QCOMPARE(service->requestedDates().size(), std::size_t{1});
+    QCOMPARE(storedDraws(f), std::vector<DrawRecord>{DrawRecord::seed()});
+    QVERIFY(!f.window->workspace().updateRunning);
+    QVERIFY(std::filesystem::exists(f.settingsFile())); // closing saved the settings
 }
 
 void DrawUpdateWindowTest::rebuildWithoutAServiceKeepsTheOldDraws() {
