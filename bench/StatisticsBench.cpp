@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The statistics over a full history, and the group statistics against their
 // straightforward form: every test row compared with every window draw by `Zettelcheck`.
+#include "NoInteraction.h"
 #include "app/Workspace.h"
 #include "evaluation/HitEvaluation.h"
 #include "generator/Random.h"
@@ -12,30 +13,7 @@
 namespace {
 
 using namespace kav;
-
-// Answers nothing; the baseline only needs a Workspace for the comparison result.
-class NoInteraction final : public Interaction {
-public:
-    void showMessage(const std::string&, const std::string&) override {}
-    void showError(const std::string&) override {}
-    bool askYesNo(const std::string&, const std::string&) override { return false; }
-    std::optional<std::string> askText(const std::string&, const std::string&,
-                                       const std::string&) override {
-        return std::nullopt;
-    }
-    void processPendingInput() override {}
-    void repaint() override {}
-    void setBusy(bool) override {}
-    void playSound(const std::string&) override {}
-    void openDocument(const std::string&) override {}
-    std::optional<DrawRecord> editDraw(const DrawRecord&) override { return std::nullopt; }
-    std::optional<std::filesystem::path> chooseSaveFile(const FileDialogRequest&) override {
-        return std::nullopt;
-    }
-    std::optional<std::filesystem::path> chooseOpenFile(const FileDialogRequest&) override {
-        return std::nullopt;
-    }
-};
+using kav::bench::NoInteraction;
 
 constexpr int kDraws = 1100;
 

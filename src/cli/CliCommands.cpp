@@ -39,6 +39,13 @@ std::span<const CliCommand> cliCommands() {
                    true, runBacktest},
         CliCommand{"history", "[--threshold N]",
                    "Rückschau der Ziehungen ab dem Enddatum (jede Frage: Ja)", true, runHistory},
+        CliCommand{"update", "[--host URL]",
+                   "Ziehungen vom Ziehungsdienst laden (URL: Schema, Rechner, Port)", false,
+                   runUpdate},
+        CliCommand{"import", "DATEI [--replace]",
+                   "Ziehungen aus einer CSV-Datei übernehmen (abweichende nur mit --replace)",
+                   false, runImport},
+        CliCommand{"export", "DATEI", "alle Ziehungen als CSV-Datei schreiben", true, runExport},
     };
     return kCommands;
 }

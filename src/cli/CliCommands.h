@@ -39,6 +39,9 @@ int runGenerate(CliContext& ctx, const CommandArgs& args);
 int runSearch(CliContext& ctx, const CommandArgs& args);
 int runBacktest(CliContext& ctx, const CommandArgs& args);
 int runHistory(CliContext& ctx, const CommandArgs& args);
+int runUpdate(CliContext& ctx, const CommandArgs& args);
+int runImport(CliContext& ctx, const CommandArgs& args);
+int runExport(CliContext& ctx, const CommandArgs& args);
 
 // Reads "--name VALUE" out of a command's arguments; throws UsageError when it is given
 // without a value. Returns nullopt when absent.

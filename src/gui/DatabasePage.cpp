@@ -25,6 +25,9 @@ DatabasePage::DatabasePage(CommandHost& commandHost, QWidget* parent)
     captionFont.setBold(true);
     drawCaption->setFont(captionFont);
 
+    stopButton = makeButton<QToolButton>("StopButton", "Stopp", "Stoppt das Einlesen");
+    stopButton->hide();
+
     dateTimePicker1 = new DatePickerEdit("DateTimePicker1");
     setHint(dateTimePicker1, "Dieses Datum gilt als ENddatum für die Berechnung, Ziehungen danach "
                              "werden nicht berücksichtigt");
@@ -39,6 +42,10 @@ DatabasePage::DatabasePage(CommandHost& commandHost, QWidget* parent)
                                            "Löschen der aktuell angezeigten Ziehung");
     entryButton =
         makeButton<QPushButton>("EntryButton", "Eingeben", "manuelle eingaben der Ziehungsdaten.");
+    importButton = makeButton<QPushButton>("ImportButton", "CSV &importieren...",
+                                           "Ziehungen aus einer CSV-Datei übernehmen");
+    exportButton = makeButton<QPushButton>("ExportButton", "CSV e&xportieren...",
+                                           "Alle Ziehungen in eine CSV-Datei schreiben");
     button2 = makeButton<QPushButton>("Button2", "Paare suchen",
                                       "Erzeugen der Grafik für die Paarbildung der Zahlen");
     button3 =
@@ -59,12 +66,10 @@ DatabasePage::DatabasePage(CommandHost& commandHost, QWidget* parent)
     bitBtn19 = makeButton<QPushButton>(
         "BitBtn19", "Historische Analyse beginnend mit dem oben gewähltem Datum",
         "Berechnung und Erfolg beginnend mit dem oben gewählten Datum");
-    // Commands that later parts of the program provide stay visible but disabled.
-    for (QPushButton* later : {updateButton, rebuildButton})
-        later->setEnabled(false);
 
     auto* top = new QHBoxLayout;
     top->addWidget(drawCaption, 1);
+    top->addWidget(stopButton);
     top->addWidget(dateTimePicker1);
     top->addWidget(speedButton5);
 
@@ -74,6 +79,8 @@ DatabasePage::DatabasePage(CommandHost& commandHost, QWidget* parent)
     maintenanceLayout->addWidget(rebuildButton, 0, 1);
     maintenanceLayout->addWidget(entryButton, 1, 0);
     maintenanceLayout->addWidget(deleteButton, 1, 1);
+    maintenanceLayout->addWidget(importButton, 2, 0);
+    maintenanceLayout->addWidget(exportButton, 2, 1);
 
     auto* statistics = new QGroupBox("Statistik");
     auto* statisticsLayout = new QGridLayout(statistics);

@@ -20,12 +20,15 @@ public:
     void syncFromWorkspace() override;
 
     QLabel* drawCaption;
+    QToolButton* stopButton; // "Stoppt das Einlesen", shown while the update runs
     DatePickerEdit* dateTimePicker1;
     QToolButton* speedButton5; // evaluation for the draw of the chosen date
     QPushButton* updateButton; // "&Datenbank aktualisieren"
     QPushButton* rebuildButton;
     QPushButton* deleteButton; // "Löschen"
     QPushButton* entryButton;  // "Eingeben"
+    QPushButton* importButton; // CSV import of draws
+    QPushButton* exportButton; // CSV export of the draw file
     QPushButton* button2;      // pairs
     QPushButton* button3;      // triples
     QPushButton* button4;      // quads

@@ -4,6 +4,7 @@
 #include "ClickableLabels.h"
 #include "ProductLinks.h"
 #include "QtConversions.h"
+#include "draws/DrawServiceProtocol.h"
 
 #include <QFormLayout>
 #include <QGroupBox>
@@ -23,7 +24,18 @@ InternetPage::InternetPage(CommandHost& commandHost, QWidget* parent)
     proxyLayout->addRow("Proxy-Server:", proxyHostEdit);
     proxyLayout->addRow("Port:", proxyPortEdit);
 
+    drawServiceUrlEdit = new QLineEdit;
+    drawServiceUrlEdit->setObjectName("DrawServiceUrlEdit");
+    drawServiceUrlEdit->setPlaceholderText(kDefaultDrawServiceUrl);
+    setHint(drawServiceUrlEdit, "Adresse des Ziehungsdienstes (Schema, Rechner, Port), z. B. " +
+                                    QString(kDefaultDrawServiceUrl) +
+                                    " für kavanto-drawservice auf diesem Rechner");
+    auto* service = new QGroupBox("Ziehungsdaten");
+    auto* serviceLayout = new QFormLayout(service);
+    serviceLayout->addRow("Ziehungsdienst:", drawServiceUrlEdit);
+
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(service);
     layout->addWidget(proxy);
     const std::pair<const char*, const char*> links[] = {
         {"Updates und die neueste Version gibt es bei:", kProductPage},
@@ -47,6 +59,8 @@ InternetPage::InternetPage(CommandHost& commandHost, QWidget* parent)
             [this](const QString& t) { ws().options.proxyHost = t.toStdString(); });
     connect(proxyPortEdit, &QLineEdit::textEdited, this,
             [this](const QString& t) { ws().options.proxyPort = t.toStdString(); });
+    connect(drawServiceUrlEdit, &QLineEdit::textEdited, this,
+            [this](const QString& t) { ws().options.drawServiceUrl = t.toStdString(); });
 }
 
 void InternetPage::syncFromWorkspace() {
@@ -54,6 +68,8 @@ void InternetPage::syncFromWorkspace() {
         proxyHostEdit->setText(qs(ws().options.proxyHost));
     if (proxyPortEdit->text() != qs(ws().options.proxyPort))
         proxyPortEdit->setText(qs(ws().options.proxyPort));
+    if (drawServiceUrlEdit->text() != qs(ws().options.drawServiceUrl))
+        drawServiceUrlEdit->setText(qs(ws().options.drawServiceUrl));
 }
 
 } // namespace kav::gui

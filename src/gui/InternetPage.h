@@ -7,7 +7,7 @@ class QLineEdit;
 
 namespace kav::gui {
 
-// "Internet-Optionen": the proxy of the draw-data service and the link labels.
+// "Internet-Optionen": the draw-data service's address, its proxy and the link labels.
 class InternetPage final : public WorkspacePage {
     Q_OBJECT
 public:
@@ -16,6 +16,7 @@ public:
 
     QLineEdit* proxyHostEdit;
     QLineEdit* proxyPortEdit;
+    QLineEdit* drawServiceUrlEdit; // the draw-data service's address, setting "DrawServiceUrl"
 };
 
 } // namespace kav::gui

@@ -5,6 +5,7 @@
 #include "CalculationPage.h"
 #include "ChartPage.h"
 #include "DatabasePage.h"
+#include "DrawUpdateCommands.h"
 #include "InternetPage.h"
 #include "ProgramLocations.h"
 #include "QtConversions.h"
@@ -110,6 +111,8 @@ TForm1::TForm1(StartParameters parameters, QWidget* parent)
     actionBerechnen->setEnabled(true);
     connect(actionBerechnen, &QAction::triggered, this, calculate);
     analysisCommands = new AnalysisCommands(*this);
+    drawUpdateCommands_ =
+        new DrawUpdateCommands(*this, *this, *tipPage, *databasePage, *actionZiehungsdatenLaden);
     qApp->installEventFilter(this);
     // The built-in texts are German; Qt's own texts and the calendars follow them.
     applyQtLanguage(QStringLiteral("de"));
@@ -225,6 +228,7 @@ void TForm1::syncFromWorkspace() {
     statusPanel1->setText(qs(ws_->status.panel1));
     if (analysisCommands)
         analysisCommands->syncFromWorkspace();
+    drawUpdateCommands_->syncFromWorkspace();
     showActivePage();
 }
 
@@ -296,6 +300,7 @@ void TForm1::fixMinimumSize() {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
+    drawUpdateCommands_->stopForClose();
     ws_->windowWidth = width();
     ws_->windowHeight = height();
     writeSettingsFile(settingsFile_, saveSettings(*ws_, !isMaximized() && !isMinimized()));

@@ -23,6 +23,7 @@ class AnalysisCommands;
 class CalculationPage;
 class ChartPage;
 class DatabasePage;
+class DrawUpdateCommands;
 class InternetPage;
 class TipOverviewPage;
 class TForm6;
@@ -94,6 +95,7 @@ private:
     std::unique_ptr<Workspace> ws_;
     std::filesystem::path settingsFile_;
     std::vector<WorkspacePage*> pages_;
+    DrawUpdateCommands* drawUpdateCommands_ = nullptr;
     bool shown_ = false;
     int rememberedHeight_ = 0;
     double contentScale_ = 1.0;

@@ -65,8 +65,8 @@ TipOverviewPage::TipOverviewPage(CommandHost& commandHost, QWidget* parent)
     submitButton = makeButton<QPushButton>("SubmitButton", "Tipp ab&geben",
                                            "Hier können Sie den Tipp Online abgeben");
     // Commands that later parts of the program provide stay visible but disabled.
-    for (QWidget* later : std::initializer_list<QWidget*>{updateButton, bitBtn4, speedButton13,
-                                                          bitBtn7, submitButton})
+    for (QWidget* later :
+         std::initializer_list<QWidget*>{bitBtn4, speedButton13, bitBtn7, submitButton})
         later->setEnabled(false);
 
     leftBanner = new SideBanner(QString::fromUtf8(kMakerBanner));

@@ -92,6 +92,13 @@ HttpResponse QtHttpClient::get(const HttpRequest& request) {
     QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
     if (!reply->isFinished())
         loop.exec();
+    // The application quitting ends every event loop, this one too, before the reply is
+    // complete (and a loop started after that returns at once): such a request counts as
+    // cancelled, so that no half-received body is taken for an answer.
+    if (!reply->isFinished()) {
+        cancelled_ = true;
+        reply->abort();
+    }
     if (!tooLarge && reply->isOpen())
         body += reply->readAll();
 

@@ -47,6 +47,7 @@ struct RunningView {
     bool tipPageEnabled = true;
     bool deleteEnabled = true;
     bool calculateEnabled = true;
+    bool updateEntryEnabled = true;
     bool progressVisible = false;
     bool stopVisible = false;
     int progressMaximum = 0;
@@ -58,6 +59,7 @@ struct RunningView {
         v.tipPageEnabled = w.tipPage->isEnabled();
         v.deleteEnabled = w.databasePage->deleteButton->isEnabled();
         v.calculateEnabled = w.actionBerechnen->isEnabled();
+        v.updateEntryEnabled = w.actionZiehungsdatenLaden->isEnabled();
         v.progressVisible = w.analysisCommands->progressBar->isVisible();
         v.stopVisible = w.analysisCommands->stopButton->isVisible();
         v.progressMaximum = w.analysisCommands->progressBar->maximum();
@@ -74,7 +76,8 @@ void verifyIdle(gui::TForm1& w) {
     QVERIFY(w.databasePage->bitBtn9->isEnabled());
     QVERIFY(w.databasePage->bitBtn19->isEnabled());
     QVERIFY(w.databasePage->deleteButton->isEnabled());
-    QVERIFY(!w.databasePage->updateButton->isEnabled()); // still a command to come
+    QVERIFY(w.databasePage->updateButton->isEnabled());
+    QVERIFY(w.actionZiehungsdatenLaden->isEnabled());
     QVERIFY(w.tipPage->isEnabled());
     QVERIFY(w.calculationPage->isEnabled());
     QVERIFY(w.actionBerechnen->isEnabled());
@@ -143,6 +146,7 @@ void AnalysisWindowTest::aBacktestStopsWithItsOwnButtonWithoutAReport() {
     QVERIFY(!during.otherAnalysisEnabled);
     QVERIFY(!during.tipPageEnabled);
     QVERIFY(!during.deleteEnabled);
+    QVERIFY(!during.updateEntryEnabled);
     QVERIFY(!during.calculateEnabled);
     QVERIFY(during.progressVisible);
     QVERIFY(during.stopVisible);

@@ -4,6 +4,7 @@
 #include "LottoZahlen.h"
 #include "RecordingInteraction.h"
 
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -38,6 +39,15 @@ struct WindowFixture {
         start.randomSeed = 4711;
         start.interaction = std::move(recording);
         window = std::make_unique<gui::TForm1>(std::move(start));
+        if (!serviceUrl.empty())
+            window->workspace().options.drawServiceUrl = serviceUrl;
+    }
+
+    // A loopback address where nothing listens.
+    static std::string unusedServiceUrl() {
+        QTcpServer probe;
+        probe.listen(QHostAddress::LocalHost);
+        return "http://127.0.0.1:" + std::to_string(probe.serverPort());
     }
 
     std::filesystem::path folder() const { return dir.path().toStdString(); }
@@ -51,6 +61,9 @@ struct WindowFixture {
     }
 
     DayCount today_;
+    // The draw-data service the window's update asks (empty: the stored setting). By
+    // default nothing listens there, so a first start never reaches a service by chance.
+    std::string serviceUrl = unusedServiceUrl();
     QTemporaryDir dir;
     RecordingInteraction* ui = nullptr;
     std::unique_ptr<gui::TForm1> window;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "draws/DrawServiceProtocol.h"
+
 #include <array>
 #include <string>
 #include <vector>
@@ -24,7 +26,8 @@ const std::array<UpDownSpec, kUpDownCount>& upDownSpecs();
 const UpDownSpec& upDownSpec(int number);
 
 // The generator's options, kept by the design names of their controls (`CheckBox1`..
-// `CheckBox31`, `UpDown1`..`UpDown19`, `RadioGroup1`), plus the proxy fields.
+// `CheckBox31`, `UpDown1`..`UpDown19`, `RadioGroup1`), plus the proxy fields and the
+// draw-data service's address.
 class Options {
 public:
     Options(); // design defaults
@@ -53,6 +56,8 @@ public:
 
     std::string proxyHost;
     std::string proxyPort = "80";
+    // The draw-data service's address (scheme, host, port), setting "DrawServiceUrl".
+    std::string drawServiceUrl = kDefaultDrawServiceUrl;
 
 private:
     struct SpinState {

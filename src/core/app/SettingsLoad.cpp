@@ -109,6 +109,12 @@ void loadSettings(Workspace& ws, const SettingsValues& values) {
         if (const auto v = readText(values, "ProxyPortEdit"))
             ws.options.proxyPort = *v;
     });
+    // The draw-data service's address has a guarded unit of its own; an empty one is
+    // the default again.
+    guarded([&] {
+        if (const auto v = readText(values, "DrawServiceUrl"); v && !v->empty())
+            ws.options.drawServiceUrl = *v;
+    });
     bool startRead = false;
     guarded([&] {
         if (const auto v = readDate(values, "DateTimePicker2"))
@@ -144,6 +150,7 @@ SettingsValues saveSettings(const Workspace& ws, bool includeGeometry) {
     });
     values["ProxyHostEdit"] = SettingValue::ofText(ws.options.proxyHost);
     values["ProxyPortEdit"] = SettingValue::ofText(ws.options.proxyPort);
+    values["DrawServiceUrl"] = SettingValue::ofText(ws.options.drawServiceUrl);
     values["DateTimePicker2"] = SettingValue::ofDate(static_cast<double>(ws.startPicker.value));
     return values;
 }

@@ -97,8 +97,15 @@ public:
     std::array<std::string, 7> shortDayNames{"So", "Mo", "Di", "Mi", "Do", "Fr", "Sa"};
 
     std::function<DayCount()> todayProvider;
-    // The internet update; a no-op until the update arrives.
+    // The internet update, as the front end wires it to its HTTP client (the first
+    // start and the rebuild run it).
     std::function<void(Workspace&)> internetUpdate;
+    // While the update runs: its commands do not start it again and the draw file's
+    // other writers refuse. A click on the stop button hides it, which ends the update
+    // before its next request. The service's last answer stays until the next request.
+    bool updateRunning = false;
+    bool updateStopShown = false;
+    std::string responseBuffer;
 
     // The historical analysis in progress: the window's stop button and progress bar.
     AnalysisRun analysis;

@@ -51,14 +51,18 @@ bool DrawFile::exists() const {
 }
 
 DrawSnapshot DrawFile::readAll() const {
-    FilePtr f = openFile(path_, "rb", "Lesen");
+    return readDrawRecords(path_);
+}
+
+DrawSnapshot readDrawRecords(const std::filesystem::path& path) {
+    FilePtr f = openFile(path, "rb", "Lesen");
     std::vector<std::uint8_t> bytes;
     std::uint8_t buffer[64 * kRecordSize];
     std::size_t got = 0;
     while ((got = std::fread(buffer, 1, sizeof buffer, f.get())) > 0)
         bytes.insert(bytes.end(), buffer, buffer + got);
     if (std::ferror(f.get()))
-        throw IoError(ioErrorText("Lesen", path_, errno));
+        throw IoError(ioErrorText("Lesen", path, errno));
 
     DrawSnapshot snapshot;
     const std::size_t count = bytes.size() / kRecordSize;

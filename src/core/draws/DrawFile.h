@@ -23,6 +23,10 @@ struct DrawSnapshot {
     bool empty() const { return records.empty(); }
 };
 
+// The full scan of a draw file at any path (the draw-data service serves one). Throws
+// IoError when it is missing or cannot be read.
+DrawSnapshot readDrawRecords(const std::filesystem::path& path);
+
 // "ZahlenKav.dat" in the program folder: a headerless sequence of 16-byte records in
 // ascending date order. A trailing fragment shorter than a record is never read, and
 // writers append at the last whole-record boundary, so a fragment is overwritten.

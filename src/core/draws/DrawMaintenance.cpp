@@ -4,6 +4,7 @@
 #include "app/BusyCursor.h"
 #include "app/Workspace.h"
 #include "base/DayCount.h"
+#include "draws/InternetUpdate.h"
 #include "evaluation/DrawSelection.h"
 
 #include <algorithm>
@@ -77,6 +78,7 @@ std::vector<DrawRecord> mergedRecords(std::span<const DrawRecord> records,
 }
 
 void enterDraw(Workspace& ws) {
+    refuseWhileUpdating(ws);
     const DrawSnapshot snapshot = ws.readDraws();
     if (snapshot.empty())
         throw IoError(ioErrorText("Lesen", ws.drawFile().path(), 0) +
@@ -103,6 +105,7 @@ void enterDraw(Workspace& ws) {
 }
 
 void deleteCurrentDraw(Workspace& ws) {
+    refuseWhileUpdating(ws);
     {
         BusyCursor busy(ws.ui);
         const DrawSnapshot snapshot = ws.readDraws();

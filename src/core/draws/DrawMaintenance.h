@@ -18,12 +18,14 @@ class Workspace;
 // temporary file, replacing a draw of the same date. Then the end date goes back to the
 // draw the dialog was opened with and the current draw is selected for it.
 // Throws IoError for a missing or empty draw file (nothing is written) and for a failed
-// write (the draw file stays as it was). An answer whose five numbers are not distinct is
-// refused with `repeatedNumberText` before anything changes.
+// write (the draw file stays as it was); refuses while the internet update runs. An answer
+// whose five numbers are not distinct is refused with `repeatedNumberText` before anything
+// changes.
 void enterDraw(Workspace& ws);
 
 // "Löschen": removes every draw dated like the current draw, without asking, by a rewrite
-// through "Zahlen.da~", then selects the current draw for the end date.
+// through "Zahlen.da~", then selects the current draw for the end date. Refuses while the
+// internet update runs.
 void deleteCurrentDraw(Workspace& ws);
 
 // The record the entry dialog's answer is stored as: its date, its numbers sorted

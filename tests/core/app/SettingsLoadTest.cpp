@@ -26,8 +26,9 @@ TEST_F(SettingsLoadTest, FirstRunKeepsDefaultsAndSavesTheWholeList) {
 
     const SettingsValues saved = saveSettings(ws, true);
     // 29 check boxes, height, width, Sprache, RadioGroup1, 19 spin fields, 72 cells,
-    // the two proxy fields and the start date.
-    EXPECT_EQ(saved.size(), 29u + 2 + 1 + 1 + 19 + 72 + 2 + 1);
+    // the two proxy fields, the draw-data service's address and the start date.
+    EXPECT_EQ(saved.size(), 29u + 2 + 1 + 1 + 19 + 72 + 2 + 1 + 1);
+    EXPECT_EQ(saved.at("DrawServiceUrl"), SettingValue::ofText("http://127.0.0.1:8754"));
     EXPECT_EQ(saved.at("Chekcbox3"), SettingValue::ofInteger(1));
     EXPECT_EQ(saved.at("Edit79"), SettingValue::ofText(""));
     EXPECT_EQ(saveSettings(ws, false).count("height"), 0u);
@@ -98,6 +99,23 @@ TEST_F(SettingsLoadTest, StoreFileRoundTripsEveryType) {
     EXPECT_EQ(readSettingsFile(path), saved);
     EXPECT_TRUE(readSettingsFile(folder.path() / "missing.conf").empty());
     EXPECT_TRUE(parseSettingsFile("garbage\nx=dword:notanumber\ny=binary:ABC\n=sz:1\n").empty());
+}
+
+TEST_F(SettingsLoadTest, DrawServiceAddressIsStoredAndAnEmptyOneIsTheDefault) {
+    loadSettings(ws, {{"DrawServiceUrl", SettingValue::ofText("http://draws.example:9000")}});
+    EXPECT_EQ(ws.options.drawServiceUrl, "http://draws.example:9000");
+    EXPECT_EQ(saveSettings(ws, true).at("DrawServiceUrl"),
+              SettingValue::ofText("http://draws.example:9000"));
+
+    Workspace fresh(folder.path(), ui);
+    fresh.todayProvider = ws.todayProvider;
+    loadSettings(fresh, {{"DrawServiceUrl", SettingValue::ofText("")}});
+    EXPECT_EQ(fresh.options.drawServiceUrl, "http://127.0.0.1:8754");
+    // A value of the wrong type ends only its own unit: the start date is still read.
+    loadSettings(fresh, {{"DrawServiceUrl", SettingValue::ofInteger(1)},
+                         {"DateTimePicker2", SettingValue::ofDate(today() - 30)}});
+    EXPECT_EQ(fresh.options.drawServiceUrl, "http://127.0.0.1:8754");
+    EXPECT_EQ(fresh.startPicker.value, today() - 30);
 }
 
 TEST(SettableNames, OnlyStoreValuesTheToolMaySet) {

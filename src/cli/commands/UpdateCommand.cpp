@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "CliCommands.h"
+#include "JsonOutput.h"
+#include "QtHttpClient.h"
+#include "draws/DrawServiceProtocol.h"
+#include "draws/InternetUpdate.h"
+
+#include <QJsonArray>
+#include <iostream>
+#include <unistd.h>
+
+namespace kav::cli {
+
+int runUpdate(CliContext& ctx, const CommandArgs& arguments) {
+    CommandArgs args = arguments;
+    UpdateParameters parameters; // without --host: the stored address
+    if (const auto host = takeOption(args, "--host")) {
+        if (!normaliseServiceAddress(*host))
+            throw UsageError("--host: keine Adresse wie " + std::string(kDefaultDrawServiceUrl) +
+                             ": " + *host);
+        parameters.serviceUrl = *host;
+    }
+    requireNoMoreArgs(args);
+
+    // Progress goes to a terminal only; scripts read a clean standard error.
+    const bool progress = &ctx.err == &std::cerr && ::isatty(STDERR_FILENO);
+    int requests = 0;
+    if (progress)
+        parameters.beforeRequest = [&](DayCount date) {
+            ctx.err << "\rZiehungsdaten laden: " << formatShortDate(date) << " (" << ++requests
+                    << ". Anfrage)" << std::flush;
+        };
+
+    Workspace& ws = ctx.ws;
+    // Without a draw file, as on the window's first start: the seed draw, then every
+    // later draw up to today.
+    if (!ws.drawFile().exists()) {
+        ws.drawFile().createWithSeed();
+        ws.endPicker.set(roundToDay(DrawRecord::seed().date));
+        ctx.err << "kavanto-cli: " << ws.drawFile().path().string()
+                << " mit der Ziehung vom 06.02.2005 angelegt\n";
+    }
+    platform::QtHttpClient client;
+    const UpdateResult result = updateDrawDatabase(ws, client, parameters);
+    if (progress && requests > 0)
+        ctx.err << '\n';
+
+    if (ctx.json) {
+        QJsonArray requested;
+        for (const DayCount date : result.requested)
+            requested.append(qs(formatCompactDate(date)));
+        ctx.printJson({{"requested", requested},
+                       {"added", result.added},
+                       {"message", result.message ? QJsonValue(qs(*result.message))
+                                                  : QJsonValue(QJsonValue::Null)}});
+    } else {
+        ctx.out << result.added << " Ziehung(en) neu, " << result.requested.size()
+                << " Datum/Daten angefragt\n";
+        if (result.message)
+            ctx.out << *result.message << '\n';
+    }
+    return result.end == UpdateEnd::Unreachable ? kExitFailure : kExitOk;
+}
+
+} // namespace kav::cli

@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "base/DayCount.h"
+#include "draws/DrawRecord.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kav {
+
+// The draw-data service as both sides speak it: one GET per date, one draw line per draw
+// in the answer. The internet update and kavanto-drawservice share these definitions.
+
+inline constexpr int kDefaultDrawServicePort = 8754;
+// Where the update looks when no other address is set: the bundled service's default.
+inline constexpr const char* kDefaultDrawServiceUrl = "http://127.0.0.1:8754";
+inline constexpr const char* kDrawServicePath = "/zahlen/kavanto.asp";
+inline constexpr const char* kDrawServiceProgram = "Kavanto";
+
+// "/zahlen/kavanto.asp?Programm=Kavanto&Datum=yyyymmdd"
+std::string drawServiceTarget(DayCount date);
+
+// Eight digits "yyyymmdd" of a real date, as the request carries it.
+std::optional<DayCount> parseCompactDate(std::string_view text);
+
+// The service's address: "http://" or "https://", a host and an optional port, with at
+// most a "/" after it. Returns it without the "/"; nullopt for anything else.
+std::optional<std::string> normaliseServiceAddress(std::string_view text);
+
+// The update's date step: from a Saturday one day on (to the Sunday), from any other day
+// six days on. From a Sunday draw this gives the next Saturday and then its Sunday.
+DayCount nextRequestDate(DayCount date);
+
+struct DrawLine {
+    std::array<int, kNumbersPerDraw> numbers{};
+    int key = 0;
+};
+
+// One line of an answer, read from the left: a leading field up to the first ",", five
+// whole numbers each followed by ",", the key number up to the next ";", the rest ignored;
+// blanks and control characters around each value do not count. nullopt when the line
+// does not have this form, and also when its numbers are not five distinct values 1..54
+// or its key is not 0..9: nothing out of range may reach the draw file.
+std::optional<DrawLine> parseDrawLine(std::string_view line);
+
+// The line the service answers for one draw, without a line end:
+// "<leading>,n1,n2,n3,n4,n5,key;<rest>".
+std::string drawLineText(std::string_view leadingField, const DrawRecord& record,
+                         std::string_view rest = {});
+
+} // namespace kav
