@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "output/ScriptUpdate.h"
+
 #include <array>
 #include <string>
 #include <vector>
@@ -53,6 +55,8 @@ public:
 
     std::string proxyHost;
     std::string proxyPort = "80";
+    // The maker's script server, for the click-script templates' update check.
+    std::string scriptServer = kDefaultScriptServer;
 
 private:
     struct SpinState {

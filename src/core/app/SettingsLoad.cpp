@@ -122,6 +122,10 @@ void loadSettings(Workspace& ws, const SettingsValues& values) {
         ws.startPicker.value = ws.startPicker.minimum;
     if (ws.options.proxyHost.empty())
         ws.options.proxyPort = "80";
+    guarded([&] {
+        if (const auto v = readText(values, "ScriptServer"))
+            ws.options.scriptServer = *v;
+    });
 }
 
 SettingsValues saveSettings(const Workspace& ws, bool includeGeometry) {
@@ -145,6 +149,7 @@ SettingsValues saveSettings(const Workspace& ws, bool includeGeometry) {
     values["ProxyHostEdit"] = SettingValue::ofText(ws.options.proxyHost);
     values["ProxyPortEdit"] = SettingValue::ofText(ws.options.proxyPort);
     values["DateTimePicker2"] = SettingValue::ofDate(static_cast<double>(ws.startPicker.value));
+    values["ScriptServer"] = SettingValue::ofText(ws.options.scriptServer);
     return values;
 }
 

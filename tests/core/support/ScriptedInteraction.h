@@ -5,6 +5,7 @@
 
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -47,11 +48,31 @@ public:
         return pop(fileAnswers).value_or(std::nullopt);
     }
 
+    std::optional<ClickScriptFields> chooseClickScript(const ClickScriptDialogRequest& r) override {
+        clickScriptRequests.push_back(r);
+        const ClickScriptAnswer answer = pop(clickScriptAnswers).value_or(nullptr);
+        std::optional<ClickScriptFields> fields = answer ? answer(r) : std::nullopt;
+        if (fields && r.beforeOk)
+            r.beforeOk(fields->script);
+        return fields;
+    }
+    bool startProgram(const std::filesystem::path& program,
+                      const std::vector<std::string>& arguments) override {
+        started.push_back({program, arguments});
+        return startSucceeds;
+    }
+
     // Answers, taken front first.
     std::deque<bool> yesNoAnswers;
     std::deque<std::optional<std::string>> textAnswers;
     std::deque<std::optional<DrawRecord>> drawAnswers;
     std::deque<std::optional<std::filesystem::path>> fileAnswers;
+    // The click-script dialog: given what it shows, the fields it closes with (nullopt:
+    // Cancel). The dialog's OK step runs with the answer.
+    using ClickScriptAnswer =
+        std::function<std::optional<ClickScriptFields>(const ClickScriptDialogRequest&)>;
+    std::deque<ClickScriptAnswer> clickScriptAnswers;
+    bool startSucceeds = true;
 
     // What was asked or shown.
     std::vector<std::string> messages;
@@ -63,6 +84,12 @@ public:
     std::vector<DrawRecord> drawPresets;
     std::vector<FileDialogRequest> saveRequests;
     std::vector<FileDialogRequest> openRequests;
+    std::vector<ClickScriptDialogRequest> clickScriptRequests;
+    struct StartedProgram {
+        std::filesystem::path program;
+        std::vector<std::string> arguments;
+    };
+    std::vector<StartedProgram> started;
 
 private:
     template <typename T> static std::optional<T> pop(std::deque<T>& answers) {
