@@ -37,6 +37,10 @@ public:
     std::optional<DrawRecord> editDraw(const DrawRecord& preset) override;
     std::optional<std::filesystem::path> chooseSaveFile(const FileDialogRequest& request) override;
     std::optional<std::filesystem::path> chooseOpenFile(const FileDialogRequest& request) override;
+    std::optional<ClickScriptFields>
+    chooseClickScript(const ClickScriptDialogRequest& request) override;
+    bool startProgram(const std::filesystem::path& program,
+                      const std::vector<std::string>& arguments) override;
 
 protected:
     QWidget* window() const { return window_; }

@@ -23,8 +23,17 @@ InternetPage::InternetPage(CommandHost& commandHost, QWidget* parent)
     proxyLayout->addRow("Proxy-Server:", proxyHostEdit);
     proxyLayout->addRow("Port:", proxyPortEdit);
 
+    scriptServerEdit = new QLineEdit;
+    scriptServerEdit->setObjectName("ScriptServerEdit");
+    setHint(scriptServerEdit, QString::fromUtf8("Von hier holt die Tippabgabe neuere Fassungen "
+                                                "der Click-Script-Vorlagen"));
+    auto* scripts = new QGroupBox("Click-Scripts");
+    auto* scriptsLayout = new QFormLayout(scripts);
+    scriptsLayout->addRow("Script-Server:", scriptServerEdit);
+
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(proxy);
+    layout->addWidget(scripts);
     const std::pair<const char*, const char*> links[] = {
         {"Updates und die neueste Version gibt es bei:", kProductPage},
         {"Die aktuellen Ziehungen und Quoten finden unter:", kResultsPage},
@@ -47,6 +56,8 @@ InternetPage::InternetPage(CommandHost& commandHost, QWidget* parent)
             [this](const QString& t) { ws().options.proxyHost = t.toStdString(); });
     connect(proxyPortEdit, &QLineEdit::textEdited, this,
             [this](const QString& t) { ws().options.proxyPort = t.toStdString(); });
+    connect(scriptServerEdit, &QLineEdit::textEdited, this,
+            [this](const QString& t) { ws().options.scriptServer = t.trimmed().toStdString(); });
 }
 
 void InternetPage::syncFromWorkspace() {
@@ -54,6 +65,8 @@ void InternetPage::syncFromWorkspace() {
         proxyHostEdit->setText(qs(ws().options.proxyHost));
     if (proxyPortEdit->text() != qs(ws().options.proxyPort))
         proxyPortEdit->setText(qs(ws().options.proxyPort));
+    if (scriptServerEdit->text().trimmed() != qs(ws().options.scriptServer))
+        scriptServerEdit->setText(qs(ws().options.scriptServer));
 }
 
 } // namespace kav::gui

@@ -16,6 +16,7 @@ public:
 
     QLineEdit* proxyHostEdit;
     QLineEdit* proxyPortEdit;
+    QLineEdit* scriptServerEdit; // the maker's script server (click-script templates)
 };
 
 } // namespace kav::gui

@@ -6,11 +6,14 @@
 #include "DatabasePage.h"
 #include "InternetPage.h"
 #include "QtConversions.h"
+#include "Scriptwahl.h"
+#include "SubmissionBackend.h"
 #include "TipOverviewPage.h"
 #include "app/CommandGuard.h"
 #include "app/SettingsLoad.h"
 #include "app/StartUp.h"
 #include "generator/TipCalculation.h"
+#include "output/Submission.h"
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
@@ -87,6 +90,16 @@ TForm1::TForm1(StartParameters parameters, QWidget* parent)
     connect(tipPage->bitBtn4, &QPushButton::clicked, this, calculate);
     actionBerechnen->setEnabled(true);
     connect(actionBerechnen, &QAction::triggered, this, calculate);
+    // The online submission: the button and the menu entry run the same command.
+    vksForm = new TVKSForm(*interaction_, this);
+    submission_ = std::make_unique<platform::SubmissionBackend>(settingsFile_,
+                                                                std::move(parameters.secretStore));
+    const auto submit = [this] {
+        runCommand([this] { OnlineTippClick(*ws_, submission_->services()); });
+    };
+    connect(tipPage->submitButton, &QPushButton::clicked, this, submit);
+    actionAbgeben->setEnabled(true);
+    connect(actionAbgeben, &QAction::triggered, this, submit);
     qApp->installEventFilter(this);
 
     const QSize designed = sizeHint().expandedTo(kDesignClientSize);

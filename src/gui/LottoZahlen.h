@@ -3,6 +3,7 @@
 
 #include "CommandHost.h"
 #include "GuiInteraction.h"
+#include "base/SecretStore.h"
 
 #include <QMainWindow>
 #include <filesystem>
@@ -14,6 +15,10 @@ class QLabel;
 class QMenu;
 class QTabWidget;
 
+namespace kav::platform {
+class SubmissionBackend;
+}
+
 namespace kav::gui {
 
 class CalculationPage;
@@ -21,6 +26,7 @@ class ChartPage;
 class DatabasePage;
 class InternetPage;
 class TipOverviewPage;
+class TVKSForm;
 class WorkspacePage;
 
 struct StartParameters {
@@ -30,6 +36,8 @@ struct StartParameters {
     std::uint32_t randomSeed = 0;
     // The dialogs' owner; tests pass one that answers without a person.
     std::unique_ptr<GuiInteraction> interaction;
+    // Where the broker password is kept; null: the desktop's keychain.
+    std::unique_ptr<SecretStore> secretStore;
 };
 
 // The main window `TForm1` of module LottoZahlen: the page control with its five pages,
@@ -61,6 +69,7 @@ public:
     QMenu* menuSprache;
     QAction* actionAbgeben; // Ctrl+G
     QAction* actionSchliessen;
+    TVKSForm* vksForm; // the click-script dialog, made at start
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -76,6 +85,7 @@ private:
     std::unique_ptr<GuiInteraction> interaction_;
     std::unique_ptr<Workspace> ws_;
     std::filesystem::path settingsFile_;
+    std::unique_ptr<platform::SubmissionBackend> submission_;
     std::vector<WorkspacePage*> pages_;
     bool shown_ = false;
     int rememberedHeight_ = 0;

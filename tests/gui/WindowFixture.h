@@ -3,6 +3,7 @@
 
 #include "LottoZahlen.h"
 #include "RecordingInteraction.h"
+#include "support/FakeSecretStore.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -27,6 +28,10 @@ struct WindowFixture {
         start.today = [today = today_] { return today; };
         start.randomSeed = 4711;
         start.interaction = std::move(recording);
+        // No window test reaches the desktop's keychain; this one has no store at all.
+        auto store = std::make_unique<FakeSecretStore>(false);
+        secrets = store.get();
+        start.secretStore = std::move(store);
         window = std::make_unique<gui::TForm1>(std::move(start));
     }
 
@@ -43,6 +48,7 @@ struct WindowFixture {
     DayCount today_;
     QTemporaryDir dir;
     RecordingInteraction* ui = nullptr;
+    FakeSecretStore* secrets = nullptr;
     std::unique_ptr<gui::TForm1> window;
 };
 
