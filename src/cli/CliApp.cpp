@@ -202,7 +202,8 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
             return today;
         };
         ws.shortDayNames = platform::systemShortDayNames();
-        CliContext ctx{ws, ui, out, err, globals.json};
+        const std::filesystem::path settingsFile = platform::settingsFile(globals.settingsFile);
+        CliContext ctx{ws, ui, out, err, globals.json, settingsFile};
         startTool(ws, globals, *command);
         const int code = command->run(ctx, rest);
         return ui.errorShown() && code == kExitOk ? kExitFailure : code;

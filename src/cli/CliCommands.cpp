@@ -28,6 +28,14 @@ std::span<const CliCommand> cliCommands() {
         CliCommand{"generate", "[--seed N]",
                    "\"Tipps berechnen\" once, after setting the lucky number N", true,
                    runGenerate},
+        CliCommand{"print", "", "den Tippausdruck Tipp.txt schreiben (\"Tipp ausdrucken\")", true,
+                   runPrint},
+        CliCommand{"submit",
+                   "[--dry-run] [--klickwerk ORDNER] [--template DATEI] [--param NAME=WERT]... "
+                   "[--script-server URL]",
+                   "den Tipp an Klickwerk übergeben, Dialog mit OK beantwortet; --param für "
+                   "ZAHL1, ZAHL2, TEXT1, TEXT2; --dry-run startet nichts",
+                   true, runSubmit},
     };
     return kCommands;
 }

@@ -36,6 +36,8 @@ int runSaveSheet(CliContext& ctx, const CommandArgs& args);
 void printDrawFile(CliContext& ctx);
 int runStats(CliContext& ctx, const CommandArgs& args);
 int runGenerate(CliContext& ctx, const CommandArgs& args);
+int runPrint(CliContext& ctx, const CommandArgs& args);
+int runSubmit(CliContext& ctx, const CommandArgs& args);
 
 // Reads "--name VALUE" out of a command's arguments; throws UsageError when it is given
 // without a value. Returns nullopt when absent.

@@ -3,6 +3,7 @@
 
 #include "app/Interaction.h"
 
+#include <functional>
 #include <iosfwd>
 #include <optional>
 
@@ -21,6 +22,10 @@ public:
     std::optional<std::string> textAnswer;
     std::optional<DrawRecord> drawAnswer;
     std::optional<std::filesystem::path> fileAnswer;
+    std::optional<bool> yesNoAnswer; // unset: Yes
+    // The click-script dialog is answered OK with its fields as shown, changed by this.
+    std::function<void(ClickScriptFields&)> clickScriptAnswer;
+    bool dryRun = false; // programs are not started
 
     void showMessage(const std::string& text, const std::string& caption) override;
     void showError(const std::string& text) override;
@@ -35,6 +40,10 @@ public:
     std::optional<DrawRecord> editDraw(const DrawRecord& preset) override;
     std::optional<std::filesystem::path> chooseSaveFile(const FileDialogRequest& request) override;
     std::optional<std::filesystem::path> chooseOpenFile(const FileDialogRequest& request) override;
+    std::optional<ClickScriptFields>
+    chooseClickScript(const ClickScriptDialogRequest& request) override;
+    bool startProgram(const std::filesystem::path& program,
+                      const std::vector<std::string>& arguments) override;
 
 private:
     std::ostream& err_;
