@@ -33,8 +33,8 @@ std::span<const CliCommand> cliCommands() {
         CliCommand{"submit",
                    "[--dry-run] [--klickwerk ORDNER] [--template DATEI] [--param NAME=WERT]... "
                    "[--script-server URL]",
-                   "den Tipp an Klickwerk übergeben, Dialog mit OK beantwortet; --param für "
-                   "ZAHL1, ZAHL2, TEXT1, TEXT2; --dry-run startet nichts",
+                   "den Tipp an Klickwerk übergeben (Dialog mit OK beantwortet; NAME: ZAHL1, "
+                   "ZAHL2, TEXT1, TEXT2)",
                    true, runSubmit},
     };
     return kCommands;
