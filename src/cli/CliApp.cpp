@@ -99,6 +99,48 @@ GlobalOptions parseGlobals(const std::vector<std::string>& args, CommandArgs& re
     return g;
 }
 
+// Characters, not bytes: "NºCLAVE" is one column wider in UTF-8 than on the screen.
+std::size_t columns(std::string_view text) {
+    return static_cast<std::size_t>(
+        std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+}
+
+// One command of the help: its usage, then its description in a column of its own, wrapped
+// at word boundaries; a usage too wide for its column puts the description on the next line.
+void printCommandHelp(std::ostream& out, const CliCommand& c) {
+    constexpr std::size_t kIndent = 32;
+    constexpr std::size_t kWidth = 100;
+    const std::string head =
+        "  " + std::string(c.name) + (*c.usage ? std::string(" ") + c.usage : "");
+    std::size_t column = columns(head);
+    out << head;
+    if (column + 1 > kIndent) {
+        out << '\n';
+        column = 0;
+    }
+    std::istringstream words{std::string(c.description)};
+    std::string word;
+    bool lineStart = true;
+    while (words >> word) {
+        if (!lineStart && column + 1 + columns(word) > kWidth) {
+            out << '\n';
+            column = 0;
+            lineStart = true;
+        }
+        if (lineStart) {
+            out << std::string(kIndent - column, ' ');
+            column = kIndent;
+        } else {
+            out << ' ';
+            ++column;
+        }
+        out << word;
+        column += columns(word);
+        lineStart = false;
+    }
+    out << '\n';
+}
+
 // Lays the --set values into the loaded settings with the type the store keeps them in.
 void applySets(SettingsValues& values, const std::map<std::string, std::string>& sets) {
     for (const auto& [name, text] : sets) {
@@ -130,11 +172,8 @@ void printHelp(std::ostream& out) {
            "  --today DATUM       dieses Datum gilt als heute\n"
            "  --json              Ergebnis als JSON ausgeben\n\n"
            "Befehle:\n";
-    for (const CliCommand& c : cliCommands()) {
-        std::string head = std::string(c.name) + (*c.usage ? std::string(" ") + c.usage : "");
-        out << "  " << head << std::string(head.size() < 30 ? 30 - head.size() : 1, ' ')
-            << c.description << '\n';
-    }
+    for (const CliCommand& c : cliCommands())
+        printCommandHelp(out, c);
     out << "\nExit-Codes: 0 Erfolg, 1 Fehler bei der Ausführung, 2 falscher Aufruf.\n";
 }
 
@@ -205,7 +244,8 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
             return today;
         };
         ws.shortDayNames = platform::systemShortDayNames();
-        CliContext ctx{ws, ui, out, err, globals.json};
+        const std::filesystem::path settingsFile = platform::settingsFile(globals.settingsFile);
+        CliContext ctx{ws, ui, out, err, globals.json, settingsFile};
         ctx.errIsTerminal = &err == &std::cerr && ::isatty(STDERR_FILENO) == 1;
         startTool(ws, globals, *command);
         const int code = command->run(ctx, rest);

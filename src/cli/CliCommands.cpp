@@ -46,6 +46,14 @@ std::span<const CliCommand> cliCommands() {
                    "Ziehungen aus einer CSV-Datei übernehmen (abweichende nur mit --replace)",
                    false, runImport},
         CliCommand{"export", "DATEI", "alle Ziehungen als CSV-Datei schreiben", true, runExport},
+        CliCommand{"print", "", "den Tippausdruck Tipp.txt schreiben (\"Tipp ausdrucken\")", true,
+                   runPrint},
+        CliCommand{"submit",
+                   "[--dry-run] [--klickwerk ORDNER] [--template DATEI] [--param NAME=WERT]... "
+                   "[--script-server URL]",
+                   "den Tipp an Klickwerk übergeben (Dialog mit OK beantwortet; NAME: ZAHL1, "
+                   "ZAHL2, TEXT1, TEXT2)",
+                   true, runSubmit},
     };
     return kCommands;
 }

@@ -42,6 +42,8 @@ int runHistory(CliContext& ctx, const CommandArgs& args);
 int runUpdate(CliContext& ctx, const CommandArgs& args);
 int runImport(CliContext& ctx, const CommandArgs& args);
 int runExport(CliContext& ctx, const CommandArgs& args);
+int runPrint(CliContext& ctx, const CommandArgs& args);
+int runSubmit(CliContext& ctx, const CommandArgs& args);
 
 // Reads "--name VALUE" out of a command's arguments; throws UsageError when it is given
 // without a value. Returns nullopt when absent.

@@ -5,6 +5,7 @@
 #include "app/Workspace.h"
 
 #include <QJsonObject>
+#include <filesystem>
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -25,6 +26,9 @@ struct CliContext {
     std::ostream& out;
     std::ostream& err;
     bool json = false;
+    // The program's settings file (whether or not --defaults ignored it); Klickwerk's
+    // settings lie beside it.
+    std::filesystem::path settingsFile;
     // Standard error is the process's own and a terminal: progress lines are welcome.
     bool errIsTerminal = false;
 

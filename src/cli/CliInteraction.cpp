@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CliInteraction.h"
 
+#include "ProgramStart.h"
+
 #include <ostream>
 
 namespace kav::cli {
@@ -15,7 +17,7 @@ void CliInteraction::showError(const std::string& text) {
 }
 
 bool CliInteraction::askYesNo(const std::string&, const std::string&) {
-    return true;
+    return yesNoAnswer.value_or(true);
 }
 
 std::optional<std::string> CliInteraction::askText(const std::string&, const std::string&,
@@ -40,6 +42,21 @@ PoolListChoice CliInteraction::choosePoolList(const PoolListQuestion&) {
     if (!poolListAnswer)
         return {PoolListAnswer::Keep, {}};
     return {PoolListAnswer::Calculate, *poolListAnswer};
+}
+
+std::optional<ClickScriptFields>
+CliInteraction::chooseClickScript(const ClickScriptDialogRequest& request) {
+    ClickScriptFields fields = request.fields;
+    if (clickScriptAnswer)
+        clickScriptAnswer(fields);
+    if (request.beforeOk)
+        request.beforeOk(fields.script);
+    return fields;
+}
+
+bool CliInteraction::startProgram(const std::filesystem::path& program,
+                                  const std::vector<std::string>& arguments) {
+    return dryRun || platform::startDetached(program, arguments);
 }
 
 } // namespace kav::cli

@@ -26,6 +26,10 @@ public:
     std::optional<NumberBoxes> poolListAnswer;
     // Called whenever a long command lets pending input be processed (progress output).
     std::function<void()> onPendingInput;
+    std::optional<bool> yesNoAnswer; // unset: Yes
+    // The click-script dialog is answered OK with its fields as shown, changed by this.
+    std::function<void(ClickScriptFields&)> clickScriptAnswer;
+    bool dryRun = false; // programs are not started
 
     void showMessage(const std::string& text, const std::string& caption) override;
     void showError(const std::string& text) override;
@@ -44,6 +48,10 @@ public:
     std::optional<std::filesystem::path> chooseSaveFile(const FileDialogRequest& request) override;
     std::optional<std::filesystem::path> chooseOpenFile(const FileDialogRequest& request) override;
     PoolListChoice choosePoolList(const PoolListQuestion& question) override;
+    std::optional<ClickScriptFields>
+    chooseClickScript(const ClickScriptDialogRequest& request) override;
+    bool startProgram(const std::filesystem::path& program,
+                      const std::vector<std::string>& arguments) override;
 
 private:
     std::ostream& err_;

@@ -2,16 +2,15 @@
 #include "GuiInteraction.h"
 
 #include "LoEingab.h"
+#include "ProgramStart.h"
 #include "QtConversions.h"
 #include "Zahlenwahl.h"
+#include "Scriptwahl.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
-#include <QUrl>
 
 namespace kav::gui {
 namespace {
@@ -130,10 +129,7 @@ void GuiInteraction::playSound(const std::string& fileName) {
 }
 
 void GuiInteraction::openDocument(const std::string& pathOrUrl) {
-    const QString target = qs(pathOrUrl);
-    const QUrl url = QFileInfo::exists(target) ? QUrl::fromLocalFile(target)
-                                               : QUrl::fromUserInput(target);
-    QDesktopServices::openUrl(url);
+    platform::openWithDefaultProgram(pathOrUrl);
 }
 
 std::optional<DrawRecord> GuiInteraction::editDraw(const DrawRecord& preset) {
@@ -162,6 +158,19 @@ std::optional<std::filesystem::path> GuiInteraction::chooseOpenFile(const FileDi
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return std::filesystem::path(dialog.selectedFiles().front().toStdString());
+}
+
+std::optional<ClickScriptFields>
+GuiInteraction::chooseClickScript(const ClickScriptDialogRequest& request) {
+    if (auto* form = window_ ? window_->findChild<TVKSForm*>() : nullptr)
+        return form->choose(request);
+    TVKSForm form(*this, window_);
+    return form.choose(request);
+}
+
+bool GuiInteraction::startProgram(const std::filesystem::path& program,
+                                  const std::vector<std::string>& arguments) {
+    return platform::startDetached(program, arguments);
 }
 
 QString qtFileFilter(const std::string& filter) {

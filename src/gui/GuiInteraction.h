@@ -43,6 +43,10 @@ public:
     std::optional<std::filesystem::path> chooseOpenFile(const FileDialogRequest& request) override;
     PoolListChoice choosePoolList(const PoolListQuestion& question) override;
     std::optional<NumberBoxes> editTipRow(const TipRowQuestion& question, Random& random) override;
+    std::optional<ClickScriptFields>
+    chooseClickScript(const ClickScriptDialogRequest& request) override;
+    bool startProgram(const std::filesystem::path& program,
+                      const std::vector<std::string>& arguments) override;
 
 protected:
     QWidget* window() const { return window_; }

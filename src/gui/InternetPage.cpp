@@ -33,10 +33,18 @@ InternetPage::InternetPage(CommandHost& commandHost, QWidget* parent)
     auto* service = new QGroupBox("Ziehungsdaten");
     auto* serviceLayout = new QFormLayout(service);
     serviceLayout->addRow("Ziehungsdienst:", drawServiceUrlEdit);
+    scriptServerEdit = new QLineEdit;
+    scriptServerEdit->setObjectName("ScriptServerEdit");
+    setHint(scriptServerEdit, QString::fromUtf8("Von hier holt die Tippabgabe neuere Fassungen "
+                                                "der Click-Script-Vorlagen"));
+    auto* scripts = new QGroupBox("Click-Scripts");
+    auto* scriptsLayout = new QFormLayout(scripts);
+    scriptsLayout->addRow("Script-Server:", scriptServerEdit);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(service);
     layout->addWidget(proxy);
+    layout->addWidget(scripts);
     const std::pair<const char*, const char*> links[] = {
         {"Updates und die neueste Version gibt es bei:", kProductPage},
         {"Die aktuellen Ziehungen und Quoten finden unter:", kResultsPage},
@@ -61,6 +69,8 @@ InternetPage::InternetPage(CommandHost& commandHost, QWidget* parent)
             [this](const QString& t) { ws().options.proxyPort = t.toStdString(); });
     connect(drawServiceUrlEdit, &QLineEdit::textEdited, this,
             [this](const QString& t) { ws().options.drawServiceUrl = t.toStdString(); });
+    connect(scriptServerEdit, &QLineEdit::textEdited, this,
+            [this](const QString& t) { ws().options.scriptServer = t.trimmed().toStdString(); });
 }
 
 void InternetPage::syncFromWorkspace() {
@@ -70,6 +80,8 @@ void InternetPage::syncFromWorkspace() {
         proxyPortEdit->setText(qs(ws().options.proxyPort));
     if (drawServiceUrlEdit->text() != qs(ws().options.drawServiceUrl))
         drawServiceUrlEdit->setText(qs(ws().options.drawServiceUrl));
+    if (scriptServerEdit->text().trimmed() != qs(ws().options.scriptServer))
+        scriptServerEdit->setText(qs(ws().options.scriptServer));
 }
 
 } // namespace kav::gui

@@ -12,6 +12,8 @@
 #include "QtLanguage.h"
 #include "ScalingStyle.h"
 #include "StatusPanel.h"
+#include "Scriptwahl.h"
+#include "SubmissionBackend.h"
 #include "TipOverviewPage.h"
 #include "TipSheetView.h"
 #include "Zahlenwahl.h"
@@ -21,6 +23,7 @@
 #include "generator/LuckyNumber.h"
 #include "generator/RowEditor.h"
 #include "generator/TipCalculation.h"
+#include "output/Submission.h"
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
@@ -113,6 +116,16 @@ TForm1::TForm1(StartParameters parameters, QWidget* parent)
     analysisCommands = new AnalysisCommands(*this);
     drawUpdateCommands_ =
         new DrawUpdateCommands(*this, *this, *tipPage, *databasePage, *actionZiehungsdatenLaden);
+    // The online submission: the button and the menu entry run the same command.
+    vksForm = new TVKSForm(*interaction_, this);
+    submission_ = std::make_unique<platform::SubmissionBackend>(settingsFile_,
+                                                                std::move(parameters.secretStore));
+    const auto submit = [this] {
+        runCommand([this] { OnlineTippClick(*ws_, submission_->services()); });
+    };
+    connect(tipPage->submitButton, &QPushButton::clicked, this, submit);
+    actionAbgeben->setEnabled(true);
+    connect(actionAbgeben, &QAction::triggered, this, submit);
     qApp->installEventFilter(this);
     // The built-in texts are German; Qt's own texts and the calendars follow them.
     applyQtLanguage(QStringLiteral("de"));

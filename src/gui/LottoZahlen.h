@@ -4,6 +4,7 @@
 #include "CommandHost.h"
 #include "GuiInteraction.h"
 #include "StatusPanel.h"
+#include "base/SecretStore.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -17,6 +18,10 @@ class QMenu;
 class QScrollArea;
 class QTabWidget;
 
+namespace kav::platform {
+class SubmissionBackend;
+}
+
 namespace kav::gui {
 
 class AnalysisCommands;
@@ -27,6 +32,7 @@ class DrawUpdateCommands;
 class InternetPage;
 class TipOverviewPage;
 class TForm6;
+class TVKSForm;
 class WorkspacePage;
 
 struct StartParameters {
@@ -36,6 +42,8 @@ struct StartParameters {
     std::uint32_t randomSeed = 0;
     // The dialogs' owner; tests pass one that answers without a person.
     std::unique_ptr<GuiInteraction> interaction;
+    // Where the broker password is kept; null: the desktop's keychain.
+    std::unique_ptr<SecretStore> secretStore;
 };
 
 // The main window `TForm1` of module LottoZahlen: the page control with its five pages,
@@ -75,6 +83,7 @@ public:
     AnalysisCommands* analysisCommands = nullptr; // search and historical analyses
     QAction* actionNextPage;     // Ctrl+PageDown
     QAction* actionPreviousPage; // Ctrl+PageUp
+    TVKSForm* vksForm; // the click-script dialog, made at start
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -94,6 +103,7 @@ private:
     std::unique_ptr<GuiInteraction> interaction_;
     std::unique_ptr<Workspace> ws_;
     std::filesystem::path settingsFile_;
+    std::unique_ptr<platform::SubmissionBackend> submission_;
     std::vector<WorkspacePage*> pages_;
     DrawUpdateCommands* drawUpdateCommands_ = nullptr;
     bool shown_ = false;

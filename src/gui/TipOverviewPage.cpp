@@ -5,10 +5,12 @@
 #include "ProductLinks.h"
 #include "QtConversions.h"
 #include "SteadyWidthLabel.h"
+#include "TicketPrint.h"
 #include "TipSheetView.h"
 #include "draws/DrawCaption.h"
 #include "draws/DrawNavigation.h"
 #include "evaluation/TipFile.h"
+#include "output/TipPrintout.h"
 #include "stats/StatisticCommands.h"
 
 #include <QHBoxLayout>
@@ -62,12 +64,12 @@ TipOverviewPage::TipOverviewPage(CommandHost& commandHost, QWidget* parent)
                                 "Hier sehen Sie im Diagramm welche Zahlen wie oft gezogen wurden");
     bitBtn7 = makeButton<QPushButton>("BitBtn7", "Tipp ausdrucken",
                                       "Drucken SIe hier die berechneten Tipps aus");
+    previewButton = makeButton<QPushButton>(
+        "PreviewButton", "Druckvorschau…",
+        "Zeigt den Tippschein als Druckseite, die Sie drucken oder als PDF speichern können");
+    previewButton->setShortcut(QKeySequence::Print);
     submitButton = makeButton<QPushButton>("SubmitButton", "Tipp ab&geben",
                                            "Hier können Sie den Tipp Online abgeben");
-    // Commands that later parts of the program provide stay visible but disabled.
-    for (QWidget* later :
-         std::initializer_list<QWidget*>{bitBtn4, speedButton13, bitBtn7, submitButton})
-        later->setEnabled(false);
 
     leftBanner = new SideBanner(QString::fromUtf8(kMakerBanner));
     rightBanner = new SideBanner(QString::fromUtf8(kProductBanner));
@@ -92,8 +94,9 @@ TipOverviewPage::TipOverviewPage(CommandHost& commandHost, QWidget* parent)
     sheet = new TipSheetView(commandHost);
 
     auto* buttons = new QHBoxLayout;
-    for (QWidget* w : std::initializer_list<QWidget*>{speedButton11, speedButton15, speedButton16,
-                                                      speedButton4, button6, bitBtn7})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{speedButton11, speedButton15, speedButton16, speedButton4,
+                                         button6, bitBtn7, previewButton})
         buttons->addWidget(w);
     buttons->addStretch(1);
 
@@ -131,6 +134,15 @@ TipOverviewPage::TipOverviewPage(CommandHost& commandHost, QWidget* parent)
     command(speedButton16, SpeedButton16Click);
     connect(button6, &QPushButton::clicked, this,
             [this] { host().runCommand([this] { Button6Click(ws()); }); });
+    connect(bitBtn7, &QPushButton::clicked, this,
+            [this] { host().runCommand([this] { BitBtn7Click(ws()); }); });
+    connect(previewButton, &QPushButton::clicked, this, [this] {
+        host().runCommand([this] {
+            showPrintPreview(window(),
+                             makeTipPrintout(ws().sheet, ws().messages, ws().current.date),
+                             qs(formatShortDate(ws().today())));
+        });
+    });
 }
 
 // The widest captions the current day names and cross-sum text can give: every day name,

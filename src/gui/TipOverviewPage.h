@@ -43,6 +43,7 @@ public:
     QToolButton* speedButton4;  // search the sheet in the draw database
     QPushButton* button6;       // tip distribution
     QPushButton* bitBtn7;       // printout
+    QPushButton* previewButton; // "Druckvorschau…" (Ctrl+P)
     QPushButton* submitButton;  // "Tipp ab&geben"
     SideBanner* leftBanner;
     SideBanner* rightBanner;

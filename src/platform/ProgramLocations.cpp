@@ -27,17 +27,25 @@ bool executableFolderServes(const QString& dir) {
     return info.isWritable() && !systemFolder;
 }
 
-// An installed program keeps the files it ships (the sound, later language files and
-// templates) in <prefix>/share/kavanto; a per-user program folder receives a copy of
-// each one it does not have yet, so the user's own changes are never overwritten.
-void copyShippedFiles(const QString& programDir) {
-    const QDir shipped(QCoreApplication::applicationDirPath() + "/../share/kavanto");
-    if (!shipped.exists())
-        return;
-    const QDir target(programDir);
-    for (const QFileInfo& file : shipped.entryInfoList(QDir::Files))
+// Copies every file of `source` and its subfolders that `target` does not have yet.
+void copyMissingFiles(const QDir& source, const QString& targetDir) {
+    QDir().mkpath(targetDir);
+    const QDir target(targetDir);
+    for (const QFileInfo& file : source.entryInfoList(QDir::Files))
         if (!target.exists(file.fileName()))
             QFile::copy(file.absoluteFilePath(), target.filePath(file.fileName()));
+    for (const QString& sub : source.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+        copyMissingFiles(QDir(source.filePath(sub)), target.filePath(sub));
+}
+
+// An installed program keeps the files it ships (the sound, the click-script templates in
+// "Script", later the language files) in <prefix>/share/kavanto; a per-user program folder
+// receives a copy of each one it does not have yet, so the user's own changes are never
+// overwritten.
+void copyShippedFiles(const QString& programDir) {
+    const QDir shipped(QCoreApplication::applicationDirPath() + "/../share/kavanto");
+    if (shipped.exists())
+        copyMissingFiles(shipped, programDir);
 }
 
 } // namespace
@@ -66,6 +74,10 @@ std::filesystem::path settingsFile(const QString& explicitFile) {
         file = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
                "/Velmor/Kavanto.conf";
     return std::filesystem::path(QFileInfo(file).absoluteFilePath().toStdString());
+}
+
+std::filesystem::path klickwerkSettingsFile(const std::filesystem::path& settingsFile) {
+    return settingsFile.parent_path() / "Klickwerk.conf";
 }
 
 DayCount systemToday() {

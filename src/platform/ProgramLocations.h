@@ -20,6 +20,9 @@ std::filesystem::path programFolder(const QString& explicitDir = {});
 // folder ("Velmor/Kavanto.conf").
 std::filesystem::path settingsFile(const QString& explicitFile = {});
 
+// Klickwerk's settings store: "Klickwerk.conf" beside the program's own settings file.
+std::filesystem::path klickwerkSettingsFile(const std::filesystem::path& settingsFile);
+
 // Today's date from the system clock.
 DayCount systemToday();
 

@@ -12,10 +12,10 @@ namespace {
 // English words that a German text does not hold (option and command names, which are the
 // tool's contract, are none of them).
 const std::set<QString> kEnglishWords{
-    "the",    "an",      "of",        "to",      "and",    "or",       "by",      "once",   "draw",
-    "enter",  "list",    "step",      "create",  "after",  "when",     "missing", "one",    "lucky",
-    "number", "current", "statistic", "setting", "file",   "tip",      "error",   "no",     "not",
-    "found",  "such",    "directory", "unknown", "option", "expected", "value",   "invalid"};
+    "the",     "of",        "to",      "and",    "or",       "by",      "once",   "draw",  "enter",
+    "list",    "step",      "create",  "after",  "when",     "missing", "one",    "lucky", "number",
+    "current", "statistic", "setting", "file",   "tip",      "error",   "no",     "not",   "found",
+    "such",    "directory", "unknown", "option", "expected", "value",   "invalid"};
 
 std::vector<std::string> englishWordsIn(const std::string& text) {
     std::vector<std::string> found;

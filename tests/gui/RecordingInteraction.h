@@ -48,6 +48,12 @@ public:
         return take(fileAnswers, std::optional<std::filesystem::path>{});
     }
 
+    bool startProgram(const std::filesystem::path& program,
+                      const std::vector<std::string>& arguments) override {
+        started.push_back({program, arguments});
+        return true;
+    }
+
     std::deque<bool> yesNoAnswers;
     std::deque<std::optional<std::string>> textAnswers;
     std::deque<std::optional<DrawRecord>> drawAnswers;
@@ -59,6 +65,11 @@ public:
 
     std::vector<std::string> messages, errors, questions, sounds, opened;
     std::vector<FileDialogRequest> fileRequests;
+    struct StartedProgram {
+        std::filesystem::path program;
+        std::vector<std::string> arguments;
+    };
+    std::vector<StartedProgram> started;
 
 private:
     template <typename T> static T take(std::deque<T>& answers, T fallback) {

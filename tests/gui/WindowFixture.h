@@ -3,6 +3,7 @@
 
 #include "LottoZahlen.h"
 #include "RecordingInteraction.h"
+#include "support/FakeSecretStore.h"
 
 #include <QTcpServer>
 #include <QTemporaryDir>
@@ -38,6 +39,10 @@ struct WindowFixture {
         start.today = [today = today_] { return today; };
         start.randomSeed = 4711;
         start.interaction = std::move(recording);
+        // No window test reaches the desktop's keychain; this one has no store at all.
+        auto store = std::make_unique<FakeSecretStore>(false);
+        secrets = store.get();
+        start.secretStore = std::move(store);
         window = std::make_unique<gui::TForm1>(std::move(start));
         if (!serviceUrl.empty())
             window->workspace().options.drawServiceUrl = serviceUrl;
@@ -66,6 +71,7 @@ struct WindowFixture {
     std::string serviceUrl = unusedServiceUrl();
     QTemporaryDir dir;
     RecordingInteraction* ui = nullptr;
+    FakeSecretStore* secrets = nullptr;
     std::unique_ptr<gui::TForm1> window;
 };
 

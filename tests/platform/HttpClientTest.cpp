@@ -1,22 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The HTTP client against a real server on 127.0.0.1: what a response carries, and each
 // way a request can fail.
+#include "LocalHttpServer.h"
 #include "QtHttpClient.h"
 
 #include <QCoreApplication>
-#include <QTcpServer>
 #include <QTest>
-#include <httplib.h>
 #include <memory>
 #include <thread>
 
 using kav::HttpRequest;
 using kav::HttpResponse;
+using kav::test::closedPort;
 
 namespace {
 
-// A cpp-httplib server on an ephemeral loopback port, listening on its own thread.
-class LocalServer {
+// The routes every case below uses, on a server of their own.
+class LocalServer : public kav::test::LocalHttpServer {
 public:
     LocalServer() {
         server.Get("/text", [](const httplib::Request& req, httplib::Response& res) {
@@ -56,31 +56,9 @@ public:
         server.Get("/echo-cookie", [](const httplib::Request& req, httplib::Response& res) {
             res.set_content(req.get_header_value("Cookie"), "text/plain");
         });
-        port = server.bind_to_any_port("127.0.0.1");
-        thread = std::thread([this] { server.listen_after_bind(); });
-        while (!server.is_running())
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        start();
     }
-    ~LocalServer() {
-        server.stop();
-        thread.join();
-    }
-
-    std::string url(const std::string& path) const {
-        return "http://127.0.0.1:" + std::to_string(port) + path;
-    }
-
-    httplib::Server server;
-    int port = 0;
-    std::thread thread;
 };
-
-// A loopback port on which nothing listens.
-int closedPort() {
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost);
-    return probe.serverPort();
-}
 
 } // namespace
 

@@ -3,10 +3,12 @@
 
 #include "app/NumberListQuestions.h"
 #include "draws/DrawRecord.h"
+#include "output/ClickScriptDialog.h"
 
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace kav {
 
@@ -58,6 +60,19 @@ public:
     virtual PoolListChoice choosePoolList(const PoolListQuestion&) { return {}; }
     virtual std::optional<NumberBoxes> editTipRow(const TipRowQuestion&, Random&) {
         return std::nullopt;
+    }
+    // The click-script dialog `TVKSForm`, opened with the request's list and fields; on OK
+    // it runs `request.beforeOk` before it closes. nullopt unless OK. (A front end without
+    // the online submission answers Cancel.)
+    virtual std::optional<ClickScriptFields>
+    chooseClickScript([[maybe_unused]] const ClickScriptDialogRequest& request) {
+        return std::nullopt;
+    }
+    // Starts another program with exactly these arguments, without a shell and without
+    // waiting for it. False when it could not be started (or the front end starts nothing).
+    virtual bool startProgram([[maybe_unused]] const std::filesystem::path& program,
+                              [[maybe_unused]] const std::vector<std::string>& arguments) {
+        return false;
     }
 };
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "draws/DrawServiceProtocol.h"
+#include "output/ScriptUpdate.h"
 
 #include <array>
 #include <string>
@@ -58,6 +59,8 @@ public:
     std::string proxyPort = "80";
     // The draw-data service's address (scheme, host, port), setting "DrawServiceUrl".
     std::string drawServiceUrl = kDefaultDrawServiceUrl;
+    // The maker's script server, for the click-script templates' update check.
+    std::string scriptServer = kDefaultScriptServer;
 
 private:
     struct SpinState {

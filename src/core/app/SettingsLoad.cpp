@@ -128,6 +128,10 @@ void loadSettings(Workspace& ws, const SettingsValues& values) {
         ws.startPicker.value = ws.startPicker.minimum;
     if (ws.options.proxyHost.empty())
         ws.options.proxyPort = "80";
+    guarded([&] {
+        if (const auto v = readText(values, "ScriptServer"))
+            ws.options.scriptServer = *v;
+    });
 }
 
 SettingsValues saveSettings(const Workspace& ws, bool includeGeometry) {
@@ -152,6 +156,7 @@ SettingsValues saveSettings(const Workspace& ws, bool includeGeometry) {
     values["ProxyPortEdit"] = SettingValue::ofText(ws.options.proxyPort);
     values["DrawServiceUrl"] = SettingValue::ofText(ws.options.drawServiceUrl);
     values["DateTimePicker2"] = SettingValue::ofDate(static_cast<double>(ws.startPicker.value));
+    values["ScriptServer"] = SettingValue::ofText(ws.options.scriptServer);
     return values;
 }
 

@@ -8,7 +8,8 @@
 
 namespace kav {
 
-void writeFileAtomically(const std::filesystem::path& path, std::string_view content) {
+void writeFileAtomically(const std::filesystem::path& path, std::string_view content,
+                         FileAccess access) {
     std::filesystem::path temporary = path;
     temporary += ".kav~";
     auto discardTemporary = [&] {
@@ -20,6 +21,18 @@ void writeFileAtomically(const std::filesystem::path& path, std::string_view con
     std::FILE* f = std::fopen(temporary.c_str(), "wb");
     if (!f)
         throw IoError(ioErrorText("Anlegen", path, errno));
+    if (access == FileAccess::OwnerOnly) {
+        // Narrowed before anything is written, so the content is never readable by others.
+        namespace fs = std::filesystem;
+        std::error_code ec;
+        fs::permissions(temporary, fs::perms::owner_read | fs::perms::owner_write,
+                        fs::perm_options::replace, ec);
+        if (ec) {
+            std::fclose(f);
+            discardTemporary();
+            throw IoError(ioErrorText("Anlegen", path, ec.value()));
+        }
+    }
     errno = 0;
     const bool written =
         std::fwrite(content.data(), 1, content.size(), f) == content.size() && std::fflush(f) == 0;

@@ -26,9 +26,11 @@ TEST_F(SettingsLoadTest, FirstRunKeepsDefaultsAndSavesTheWholeList) {
 
     const SettingsValues saved = saveSettings(ws, true);
     // 29 check boxes, height, width, Sprache, RadioGroup1, 19 spin fields, 72 cells,
-    // the two proxy fields, the draw-data service's address and the start date.
-    EXPECT_EQ(saved.size(), 29u + 2 + 1 + 1 + 19 + 72 + 2 + 1 + 1);
+    // the two proxy fields, the start date, the draw-data service's address and the script
+    // server.
+    EXPECT_EQ(saved.size(), 29u + 2 + 1 + 1 + 19 + 72 + 2 + 1 + 1 + 1);
     EXPECT_EQ(saved.at("DrawServiceUrl"), SettingValue::ofText("http://127.0.0.1:8754"));
+    EXPECT_EQ(saved.at("ScriptServer"), SettingValue::ofText(kDefaultScriptServer));
     EXPECT_EQ(saved.at("Chekcbox3"), SettingValue::ofInteger(1));
     EXPECT_EQ(saved.at("Edit79"), SettingValue::ofText(""));
     EXPECT_EQ(saveSettings(ws, false).count("height"), 0u);
@@ -92,7 +94,9 @@ TEST_F(SettingsLoadTest, CellsAreValidatedAndPortFollowsAnEmptyHost) {
 TEST_F(SettingsLoadTest, StoreFileRoundTripsEveryType) {
     loadSettings(ws, {{"Edit1", SettingValue::ofText("12")},
                       {"DateTimePicker2", SettingValue::ofDate(today() - 30)},
-                      {"ProxyHostEdit", SettingValue::ofText("a=b:c\\d\ne")}});
+                      {"ProxyHostEdit", SettingValue::ofText("a=b:c\\d\ne")},
+                      {"ScriptServer", SettingValue::ofText("http://127.0.0.1:8080")}});
+    EXPECT_EQ(ws.options.scriptServer, "http://127.0.0.1:8080");
     const SettingsValues saved = saveSettings(ws, true);
     const auto path = folder.path() / "sub" / "Kavanto.conf";
     ASSERT_TRUE(writeSettingsFile(path, saved));

@@ -30,13 +30,13 @@ inline std::string dateOf(const HttpRequest& request) {
     return at == std::string::npos ? request.url : request.url.substr(at + 6);
 }
 
-// An HttpClient that records every request and answers through `answer` (by default an
-// empty 200 answer).
+// An HttpClient that records every request and answers through `answer`, or, without one,
+// with the prepared `response` (by default an empty 200 answer).
 class FakeHttpClient : public HttpClient {
 public:
     HttpResponse get(const HttpRequest& request) override {
         requests.push_back(request);
-        return answer ? answer(request) : answerWith(200);
+        return answer ? answer(request) : response;
     }
 
     // The "Datum" values of the requests, in order.
@@ -48,6 +48,7 @@ public:
     }
 
     std::function<HttpResponse(const HttpRequest&)> answer;
+    HttpResponse response = answerWith(200);
     std::vector<HttpRequest> requests;
 };
 

@@ -5,6 +5,7 @@
 
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -58,6 +59,19 @@ public:
         rowQuestions.push_back(question);
         return pop(rowAnswers).value_or(std::nullopt);
     }
+    std::optional<ClickScriptFields> chooseClickScript(const ClickScriptDialogRequest& r) override {
+        clickScriptRequests.push_back(r);
+        const ClickScriptAnswer answer = pop(clickScriptAnswers).value_or(nullptr);
+        std::optional<ClickScriptFields> fields = answer ? answer(r) : std::nullopt;
+        if (fields && r.beforeOk)
+            r.beforeOk(fields->script);
+        return fields;
+    }
+    bool startProgram(const std::filesystem::path& program,
+                      const std::vector<std::string>& arguments) override {
+        started.push_back({program, arguments});
+        return startSucceeds;
+    }
 
     // Answers, taken front first.
     std::deque<bool> yesNoAnswers;
@@ -66,6 +80,12 @@ public:
     std::deque<std::optional<std::filesystem::path>> fileAnswers;
     std::deque<PoolListChoice> poolAnswers;
     std::deque<std::optional<NumberBoxes>> rowAnswers;
+    // The click-script dialog: given what it shows, the fields it closes with (nullopt:
+    // Cancel). The dialog's OK step runs with the answer.
+    using ClickScriptAnswer =
+        std::function<std::optional<ClickScriptFields>(const ClickScriptDialogRequest&)>;
+    std::deque<ClickScriptAnswer> clickScriptAnswers;
+    bool startSucceeds = true;
 
     // What was asked or shown.
     std::vector<std::string> messages;
@@ -79,6 +99,12 @@ public:
     std::vector<FileDialogRequest> openRequests;
     std::vector<PoolListQuestion> poolQuestions;
     std::vector<TipRowQuestion> rowQuestions;
+    std::vector<ClickScriptDialogRequest> clickScriptRequests;
+    struct StartedProgram {
+        std::filesystem::path program;
+        std::vector<std::string> arguments;
+    };
+    std::vector<StartedProgram> started;
 
 private:
     template <typename T> static std::optional<T> pop(std::deque<T>& answers) {

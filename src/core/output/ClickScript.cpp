@@ -1,0 +1,111 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "output/ClickScript.h"
+
+#include "base/IoError.h"
+#include "base/Windows1252.h"
+#include "generator/TipSheet.h"
+
+#include <cerrno>
+#include <fstream>
+#include <iterator>
+
+namespace kav {
+
+std::string submissionTipFileName(DayCount pickerDate) {
+    return formatCompactDate(pickerDate + 7) + ".hlt";
+}
+
+std::string clickScriptFileName(DayCount today) {
+    return formatCompactDate(today) + "." + kClickScriptExtension;
+}
+
+std::string replaceAll(std::string_view text, std::string_view placeholder,
+                       std::string_view value) {
+    if (placeholder.empty())
+        return std::string(text);
+    std::string out;
+    out.reserve(text.size());
+    std::size_t from = 0;
+    for (std::size_t at = text.find(placeholder); at != std::string_view::npos;
+         at = text.find(placeholder, from)) {
+        out.append(text.substr(from, at - from));
+        out.append(value);
+        from = at + placeholder.size();
+    }
+    out.append(text.substr(from));
+    return out;
+}
+
+std::string fillClickScript(std::string_view templateText, const TipSheet& sheet,
+                            const std::string& tipFilePath) {
+    std::string text(templateText);
+    for (int row = 0; row < TipSheet::kRows; ++row)
+        for (int column = 0; column < TipSheet::kColumns; ++column) {
+            const std::string placeholder =
+                "[Z" + std::to_string(column + 1) + "_" + std::to_string(row + 1) + "]";
+            text = replaceAll(text, placeholder, sheet.cell(row, column));
+        }
+    const std::pair<const char*, std::string> fixed[] = {
+        {"[MELDUNGFERTIG]", kReadyMessage},
+        {"[TIPPDATEI]", tipFilePath},
+        {"[MI]", "NEIN"},
+        {"[SA]", "NEIN"},
+        {"[MISA]", "NEIN"},
+        {"[SPIEL77]", "NEIN"},
+        {"[SUPER6]", "NEIN"},
+    };
+    for (const auto& [placeholder, value] : fixed)
+        text = replaceAll(text, placeholder, value);
+    return text;
+}
+
+std::string readClickScriptTemplate(const std::filesystem::path& path) {
+    std::error_code ec;
+    // A folder, a device or a pipe is no template (and reading a device might not end).
+    if (path.empty() || !std::filesystem::is_regular_file(path, ec))
+        throw IoError(ioErrorText("Öffnen", path, ENOENT));
+    errno = 0;
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        throw IoError(ioErrorText("Öffnen", path, errno));
+    std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    if (in.bad())
+        throw IoError(ioErrorText("Lesen", path, errno));
+    return fromWindows1252(bytes);
+}
+
+std::string clickScriptFileBytes(std::string_view text) {
+    std::string out;
+    out.reserve(text.size() + text.size() / 16);
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const std::size_t end = text.find_first_of("\r\n", i);
+        if (end == std::string_view::npos) {
+            out.append(text.substr(i));
+            out += "\r\n";
+            break;
+        }
+        out.append(text.substr(i, end - i));
+        out += "\r\n";
+        i = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+    }
+    return toWindows1252(out);
+}
+
+std::string klickwerkParameterString(const std::string& scriptPath, const KlickwerkParameters& p) {
+    return "START " + scriptPath + " " + p.zahl1 + " " + p.text1 + " " + p.zahl2 + " " + p.text2;
+}
+
+std::vector<std::string> splitAtBlanks(std::string_view text) {
+    std::vector<std::string> parts;
+    std::size_t from = 0;
+    for (std::size_t blank = text.find(' '); blank != std::string_view::npos;
+         blank = text.find(' ', from)) {
+        parts.emplace_back(text.substr(from, blank - from));
+        from = blank + 1;
+    }
+    parts.emplace_back(text.substr(from));
+    return parts;
+}
+
+} // namespace kav

@@ -1,0 +1,89 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "output/KlickwerkSettings.h"
+
+#include "app/SettingsValues.h"
+#include "base/AtomicFile.h"
+#include "base/SecretStore.h"
+
+namespace kav {
+
+KlickwerkSettings::KlickwerkSettings(std::filesystem::path storeFile, SecretStore& secrets)
+    : storeFile_(std::move(storeFile)), secrets_(secrets) {}
+
+void KlickwerkSettings::open() {
+    std::error_code ec;
+    if (std::filesystem::exists(storeFile_, ec))
+        return;
+    try {
+        if (storeFile_.has_parent_path())
+            std::filesystem::create_directories(storeFile_.parent_path(), ec);
+        writeFileAtomically(storeFile_, "", FileAccess::OwnerOnly);
+    } catch (const std::exception&) {
+    }
+}
+
+void KlickwerkSettings::standIn(const std::string& name, std::string value) {
+    standIns_[name] = std::move(value);
+}
+
+std::string KlickwerkSettings::read(const std::string& name) {
+    if (const auto it = standIns_.find(name); it != standIns_.end())
+        return it->second;
+    if (name != klickwerk::Text2)
+        return readFromFile(name);
+    if (sessionPassword_)
+        return *sessionPassword_;
+    const SecretStore::ReadResult secret = secrets_.read(name);
+    if (secret.status == SecretStore::Status::Ok)
+        return secret.secret;
+    // A password an earlier version kept in the file is still found; the next write
+    // moves it out of there.
+    return readFromFile(name);
+}
+
+void KlickwerkSettings::write(const std::string& name, const std::string& value) {
+    if (name != klickwerk::Text2) {
+        writeToFile(name, value);
+        return;
+    }
+    if (secrets_.write(name, value) == SecretStore::Status::Ok) {
+        sessionPassword_.reset();
+    } else {
+        sessionPassword_ = value;
+        if (!value.empty() && !noticeGiven_)
+            noticeDue_ = true;
+    }
+    if (!readFromFile(name).empty())
+        writeToFile(name, std::nullopt);
+}
+
+bool KlickwerkSettings::takeSessionOnlyNotice() {
+    if (!noticeDue_)
+        return false;
+    noticeDue_ = false;
+    noticeGiven_ = true;
+    return true;
+}
+
+std::string KlickwerkSettings::readFromFile(const std::string& name) const {
+    const SettingsValues values = readSettingsFile(storeFile_);
+    const auto it = values.find(name);
+    if (it == values.end() || it->second.type != SettingValue::Type::Text)
+        return {};
+    return it->second.text;
+}
+
+void KlickwerkSettings::writeToFile(const std::string& name,
+                                    const std::optional<std::string>& value) {
+    SettingsValues values = readSettingsFile(storeFile_);
+    if (value)
+        values[name] = SettingValue::ofText(*value);
+    else
+        values.erase(name);
+    std::error_code ec;
+    if (storeFile_.has_parent_path())
+        std::filesystem::create_directories(storeFile_.parent_path(), ec);
+    writeFileAtomically(storeFile_, formatSettingsFile(values), FileAccess::OwnerOnly);
+}
+
+} // namespace kav
