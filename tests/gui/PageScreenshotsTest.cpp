@@ -34,6 +34,13 @@ void save(QWidget& widget, const QString& name) {
     QVERIFY2(widget.grab().save(screenshotFolder() + "/" + name), qPrintable(name));
 }
 
+// The window over the benchmarks' 1,100-draw history, as a user who has kept it for years.
+void startOverHistory(WindowFixture& f) {
+    DrawFile(f.folder())
+        .replaceViaTemporary(DrawFile::kMergeTemporary, bench::randomWeeklyDraws(bench::kHistory));
+    f.startAndShow();
+}
+
 } // namespace
 
 class PageScreenshotsTest : public QObject {
@@ -46,10 +53,7 @@ private slots:
 
     void everyPageWithACalculatedTicket() {
         WindowFixture f(bench::newestDrawDay() + 3);
-        DrawFile(f.folder())
-            .replaceViaTemporary(DrawFile::kMergeTemporary,
-                                 bench::randomWeeklyDraws(bench::kHistory));
-        f.startAndShow();
+        startOverHistory(f);
         f.window->resize(900, 640);
         f.window->workspace().random.setSeed(815);
         QTest::mouseClick(f.window->tipPage->bitBtn4, Qt::LeftButton);
@@ -99,10 +103,7 @@ private slots:
 
     void drawEntryDialog() {
         WindowFixture f(bench::newestDrawDay() + 3);
-        DrawFile(f.folder())
-            .replaceViaTemporary(DrawFile::kMergeTemporary,
-                                 bench::randomWeeklyDraws(bench::kHistory));
-        f.startAndShow();
+        startOverHistory(f);
         f.ui->realDrawEntryDialog = true;
         f.window->pageControl->setCurrentIndex(static_cast<int>(Page::Database));
         bool saved = false;
