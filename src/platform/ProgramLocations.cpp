@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ProgramLocations.h"
+#include "ShippedFiles.h"
 
 #include <QCoreApplication>
 #include <QDate>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <QStandardPaths>
@@ -18,52 +18,57 @@ std::filesystem::path ensureFolder(const QString& dir) {
     return std::filesystem::path(QDir(dir).absolutePath().toStdString());
 }
 
-bool executableFolderServes(const QString& dir) {
+bool holdsProgramFiles(const QString& dir) {
     const QDir folder(dir);
-    if (folder.exists("land") || folder.exists("ZahlenKav.dat"))
-        return true;
-    const QFileInfo info(dir);
+    return folder.exists("land") || folder.exists("ZahlenKav.dat");
+}
+
+bool mayHoldProgramFiles(const QString& dir) {
     const bool systemFolder = dir.startsWith("/usr") || dir.startsWith("/opt");
-    return info.isWritable() && !systemFolder;
+    return QFileInfo(dir).isWritable() && !systemFolder;
 }
 
-// Copies every file of `source` and its subfolders that `target` does not have yet.
-void copyMissingFiles(const QDir& source, const QString& targetDir) {
-    QDir().mkpath(targetDir);
-    const QDir target(targetDir);
-    for (const QFileInfo& file : source.entryInfoList(QDir::Files))
-        if (!target.exists(file.fileName()))
-            QFile::copy(file.absoluteFilePath(), target.filePath(file.fileName()));
-    for (const QString& sub : source.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
-        copyMissingFiles(QDir(source.filePath(sub)), target.filePath(sub));
-}
-
-// An installed program keeps the files it ships (the sound, the click-script templates in
-// "Script", later the language files) in <prefix>/share/kavanto; a per-user program folder
-// receives a copy of each one it does not have yet, so the user's own changes are never
-// overwritten.
-void copyShippedFiles(const QString& programDir) {
-    const QDir shipped(QCoreApplication::applicationDirPath() + "/../share/kavanto");
-    if (shipped.exists())
-        copyMissingFiles(shipped, programDir);
+// A program folder of an installed program receives the files it ships.
+std::filesystem::path withShippedFiles(const QString& dir, const QString& shippedDir) {
+    std::filesystem::path folder = ensureFolder(dir);
+    if (!shippedDir.isEmpty())
+        refreshShippedFiles(shippedDir, dir);
+    return folder;
 }
 
 } // namespace
 
+std::filesystem::path chooseProgramFolder(const ProgramFolderChoice& c) {
+    if (!c.explicitDir.isEmpty())
+        return withShippedFiles(c.explicitDir, c.shippedDir);
+    if (!c.environmentDir.isEmpty())
+        return withShippedFiles(c.environmentDir, c.shippedDir);
+    if (!c.executableDir.isEmpty()) {
+        // A build folder or a folder the user unpacked the program into holds its files; an
+        // installed program keeps the user's files apart from the installation, even when
+        // it is installed below the home folder (~/.local/bin).
+        if (holdsProgramFiles(c.executableDir) ||
+            (c.shippedDir.isEmpty() && mayHoldProgramFiles(c.executableDir)))
+            return ensureFolder(c.executableDir);
+    }
+    return withShippedFiles(c.userDir, c.shippedDir);
+}
+
 std::filesystem::path programFolder(const QString& explicitDir) {
-    if (!explicitDir.isEmpty())
-        return ensureFolder(explicitDir);
-    const QString fromEnv = qEnvironmentVariable("KAVANTO_DATA_DIR");
-    if (!fromEnv.isEmpty())
-        return ensureFolder(fromEnv);
-    const QString exeDir = QCoreApplication::applicationDirPath();
-    if (!exeDir.isEmpty() && executableFolderServes(exeDir))
-        return ensureFolder(exeDir);
-    const QString userDir =
+    ProgramFolderChoice choice;
+    choice.explicitDir = explicitDir;
+    choice.environmentDir = qEnvironmentVariable("KAVANTO_DATA_DIR");
+    choice.executableDir = QCoreApplication::applicationDirPath();
+    // An installed program finds the files it ships at a fixed place relative to its own
+    // folder (<prefix>/bin -> <prefix>/share/kavanto, from GNUInstallDirs).
+    if (!choice.executableDir.isEmpty()) {
+        const QFileInfo shipped(choice.executableDir + "/" KAVANTO_SHIPPED_FILES);
+        if (shipped.isDir())
+            choice.shippedDir = shipped.absoluteFilePath();
+    }
+    choice.userDir =
         QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/Velmor/Kavanto";
-    std::filesystem::path folder = ensureFolder(userDir);
-    copyShippedFiles(userDir);
-    return folder;
+    return chooseProgramFolder(choice);
 }
 
 std::filesystem::path settingsFile(const QString& explicitFile) {

@@ -11,9 +11,25 @@
 
 namespace kav::platform {
 
-// The program folder: `explicitDir` when given, else $KAVANTO_DATA_DIR, else the folder of
-// the executable when it holds the program's files ("land" or the draw file) or may hold
-// them (writable, not a system folder), else the per-user data folder. Created if missing.
+// How the program folder is chosen: `explicitDir` (--data-dir) when given, else
+// `environmentDir` ($KAVANTO_DATA_DIR), else `executableDir` when it holds the program's
+// files ("land" or the draw file), or when the program is not installed (`shippedDir` empty)
+// and that folder may hold them (writable, not a system folder), else `userDir`, the per-user
+// data folder. The chosen folder is created if missing; when the program is installed, the
+// files it ships (`shippedDir`) are brought into it (refreshShippedFiles), except into the
+// executable's own folder.
+struct ProgramFolderChoice {
+    QString explicitDir;
+    QString environmentDir;
+    QString executableDir;
+    QString shippedDir; // <prefix>/share/kavanto of an installed program, else empty
+    QString userDir;
+};
+std::filesystem::path chooseProgramFolder(const ProgramFolderChoice& choice);
+
+// The program folder of the running program: chooseProgramFolder with `explicitDir`,
+// $KAVANTO_DATA_DIR, the executable's folder, the installed shipped files and
+// ~/.local/share/Velmor/Kavanto.
 std::filesystem::path programFolder(const QString& explicitDir = {});
 
 // The settings store file: `explicitFile`, else $KAVANTO_SETTINGS, else the user's config
