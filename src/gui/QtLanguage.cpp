@@ -14,6 +14,17 @@ namespace {
 
 QPointer<QTranslator> installedTranslator;
 
+// The language files' codes that are not the language's ISO code.
+QString isoLanguage(const QString& code) {
+    static const std::pair<const char*, const char*> kOwnCodes[] = {
+        {"cz", "cs"}, {"slo", "sk"}, {"gr", "el"}, {"se", "sv"}, {"nor", "nb"}, {"dae", "da"},
+    };
+    for (const auto& [own, iso] : kOwnCodes)
+        if (code == QLatin1String(own))
+            return QString::fromLatin1(iso);
+    return code;
+}
+
 } // namespace
 
 QString qtTranslationsFolder() {
@@ -23,7 +34,7 @@ QString qtTranslationsFolder() {
 bool applyQtLanguage(const QString& code) {
     // Windows pass their locale on to their widgets; the calendars of the date pickers are
     // windows of their own.
-    const QLocale locale(code);
+    const QLocale locale(isoLanguage(code));
     QLocale::setDefault(locale);
     for (QWidget* window : QApplication::topLevelWidgets())
         window->setLocale(locale);

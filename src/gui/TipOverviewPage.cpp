@@ -2,6 +2,7 @@
 #include "TipOverviewPage.h"
 
 #include "ClickableLabels.h"
+#include "LanguageComponents.h"
 #include "ProductLinks.h"
 #include "QtConversions.h"
 #include "SteadyWidthLabel.h"
@@ -30,11 +31,13 @@ TipOverviewPage::TipOverviewPage(CommandHost& commandHost, QWidget* parent)
     speedButton7 = makeButton<QToolButton>("SpeedButton7", "▶", "nächste Ziehung anzeigen");
     tipDrawCaption = new SteadyWidthLabel;
     tipDrawCaption->setObjectName("TipDrawCaption");
+    markProgramText(tipDrawCaption);
     QFont bold = tipDrawCaption->font();
     bold.setBold(true);
     tipDrawCaption->setFont(bold);
     crossSumLabel = new SteadyWidthLabel;
     crossSumLabel->setObjectName("CrossSumLabel");
+    markProgramText(crossSumLabel);
     updateButton = makeButton<QToolButton>("TipUpdateButton", "⟳", "Ziehungsdaten laden");
 
     bitBtn4 = makeButton<QPushButton>("BitBtn4", "Tipps berechnen",
