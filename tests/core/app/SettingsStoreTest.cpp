@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/SettingsStore.h"
 
+#include "app/SettingsLoad.h"
+
 #include "support/ScriptedInteraction.h"
 #include "support/TemporaryFolder.h"
 #include "support/WorkspaceFixture.h"
 
+#include <functional>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace kav::test {
 namespace {
@@ -99,6 +103,106 @@ TEST_F(SettingsStoreTest, TheSaveKeepsWhatItLeavesOut) {
     ASSERT_TRUE(saveSettingsStore(store(), {{"Sprache", SettingValue::ofInteger(3)}}, today));
     EXPECT_EQ(readBytes(dated("2024-06-02")), "garbage");
     EXPECT_EQ(readSettingsFile(store()), (SettingsValues{{"Sprache", SettingValue::ofInteger(3)}}));
+}
+
+// The load and save orders through a store file in a temporary folder, as a start and a
+// close of the window run them: each case stores some values, starts a fresh Workspace
+// from the store and checks what it shows.
+class StoredSettingsTest : public WorkspaceTest {
+protected:
+    std::filesystem::path store() const { return folder.path() / "settings" / "Kavanto.conf"; }
+
+    // A fresh start from the store as it is now.
+    std::unique_ptr<Workspace> start() {
+        auto started = std::make_unique<Workspace>(folder.path(), ui);
+        started->todayProvider = ws.todayProvider;
+        started->evaluationSwitch = false;
+        loadSettings(*started, openSettingsStore(store(), started->today(), ui).values);
+        return started;
+    }
+    DayCount today() const { return ws.today(); }
+};
+
+TEST_F(StoredSettingsTest, AFirstRunStartsWithTheDefaultsAndWritesTheWholeSaveList) {
+    const auto w = start();
+    EXPECT_TRUE(w->evaluationSwitch);
+    EXPECT_TRUE(w->options.checkBox(3));
+    EXPECT_EQ(w->options.upDown(7), 50);
+    EXPECT_EQ(w->options.radioGroup1(), 2);
+    EXPECT_EQ(w->options.proxyPort, "80");
+    EXPECT_EQ(w->startPicker.value, kMinimumPickerDate);
+    EXPECT_EQ(w->languageNumber, 0);
+    ASSERT_TRUE(saveSettingsStore(store(), saveSettings(*w, true), today()));
+    EXPECT_EQ(readSettingsFile(store()), saveSettings(*w, true));
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(StoredSettingsTest, StoredValuesLoadInTheirOrder) {
+    struct Case {
+        const char* what;
+        SettingsValues stored;
+        std::function<void(const Workspace&)> check;
+    };
+    const Case cases[] = {
+        {"UpDown6 of 7 with Chekcbox31 false",
+         {{"UpDown6", SettingValue::ofInteger(7)}, {"Chekcbox31", SettingValue::ofInteger(0)}},
+         [](const Workspace& w) { EXPECT_EQ(w.options.upDown(6), 5); }},
+        {"UpDown6 of 7 with Chekcbox31 true",
+         {{"UpDown6", SettingValue::ofInteger(7)}, {"Chekcbox31", SettingValue::ofInteger(1)}},
+         [](const Workspace& w) { EXPECT_EQ(w.options.upDown(6), 7); }},
+        {"a start date three days ago",
+         {{"DateTimePicker2", SettingValue::ofDate(today() - 3)}},
+         [](const Workspace& w) { EXPECT_EQ(w.startPicker.value, kMinimumPickerDate); }},
+        {"a start date ten days ago",
+         {{"DateTimePicker2", SettingValue::ofDate(today() - 10)}},
+         [this](const Workspace& w) { EXPECT_EQ(w.startPicker.value, today() - 10); }},
+        {"a string UpDown4",
+         {{"UpDown1", SettingValue::ofInteger(60)},
+          {"UpDown2", SettingValue::ofInteger(150)},
+          {"UpDown3", SettingValue::ofInteger(4)},
+          {"UpDown4", SettingValue::ofText("3")},
+          {"UpDown5", SettingValue::ofInteger(3)},
+          {"UpDown19", SettingValue::ofInteger(4)},
+          {"Edit1", SettingValue::ofText("12")},
+          {"Edit79", SettingValue::ofText("5")}},
+         [](const Workspace& w) {
+             EXPECT_EQ(w.options.upDown(1), 60);
+             EXPECT_EQ(w.options.upDown(2), 150);
+             EXPECT_EQ(w.options.upDown(3), 4);
+             EXPECT_EQ(w.options.upDown(4), 0);
+             EXPECT_EQ(w.options.upDown(5), 1);
+             EXPECT_EQ(w.options.upDown(19), 1);
+             EXPECT_EQ(w.sheet.cell(0, 0), "");
+             EXPECT_EQ(w.sheet.cell(TipSheet::kRows - 1, TipSheet::kColumns - 1), "");
+         }},
+        {"60 in a number cell",
+         {{"Edit1", SettingValue::ofText("60")}, {"Edit2", SettingValue::ofText("54")}},
+         [](const Workspace& w) {
+             EXPECT_EQ(w.sheet.cell(0, 0), "");
+             EXPECT_EQ(w.sheet.cell(0, 1), "54");
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_TRUE(writeSettingsFile(store(), c.stored));
+        c.check(*start());
+    }
+}
+
+// Closed maximized (the save leaves out the geometry), the store keeps the height and the
+// width it had, and the next start restores them.
+TEST_F(StoredSettingsTest, AMaximizedCloseKeepsTheStoredSize) {
+    ASSERT_TRUE(writeSettingsFile(store(), {{"height", SettingValue::ofInteger(600)},
+                                            {"width", SettingValue::ofInteger(700)}}));
+    auto w = start();
+    w->windowHeight = 1024; // the maximized window
+    w->windowWidth = 1280;
+    w->sheet.setCell(0, 0, "17");
+    ASSERT_TRUE(saveSettingsStore(store(), saveSettings(*w, false), today()));
+    w = start();
+    EXPECT_EQ(w->windowHeight, 600);
+    EXPECT_EQ(w->windowWidth, 700);
+    EXPECT_EQ(w->sheet.cell(0, 0), "17");
 }
 
 } // namespace
