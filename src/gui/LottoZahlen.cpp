@@ -11,8 +11,8 @@
 #include "QtConversions.h"
 #include "QtLanguage.h"
 #include "ScalingStyle.h"
-#include "StatusPanel.h"
 #include "Scriptwahl.h"
+#include "StatusPanel.h"
 #include "SubmissionBackend.h"
 #include "TipOverviewPage.h"
 #include "TipSheetView.h"
@@ -124,7 +124,11 @@ TForm1::TForm1(StartParameters parameters, QWidget* parent)
     applyQtLanguage(QStringLiteral("de"));
 
     fixMinimumSize();
-    const QSize designed = sizeHint().expandedTo(kDesignClientSize);
+    // The designed width holds every row of the pages on one line with the German texts;
+    // the scroll area's own size hint is capped and the rows of buttons may wrap, so the
+    // pages' size hint gives it.
+    QSize designed = sizeHint().expandedTo(kDesignClientSize);
+    designed.setWidth(std::max(designed.width(), pageControl->sizeHint().width()));
     resize(designed);
     rememberedHeight_ = designed.height();
 
