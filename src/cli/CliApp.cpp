@@ -204,10 +204,18 @@ void startTool(Workspace& ws, const GlobalOptions& g, const CliCommand& command,
     createMainWindowState(ws, values, platform::clockSeed());
     // The texts follow the language as in the window, where it is applied once the dialogs
     // exist: before the current draw is selected.
-    if (g.language)
+    if (g.language) {
+        // The window would stay German without its language files; a script that asked for
+        // another language must not get German output it takes for that language.
+        if (std::string_view(g.language->code) != "de" &&
+            !std::filesystem::exists(baseLanguageFile(ws.programFolder)))
+            throw UsageError("--language " + std::string(g.language->code) +
+                             ": keine Sprachdateien im Programmordner (" +
+                             baseLanguageFile(ws.programFolder).string() + " fehlt)");
         chooseLanguage(ws, *g.language, workspaceComponents(ws));
-    else
+    } else {
         applyStoredLanguage(ws, workspaceComponents(ws));
+    }
     if (g.sheetFile) {
         try {
             loadTipFile(ws.sheet, *g.sheetFile);

@@ -53,6 +53,18 @@ TEST_F(CliLanguage, WithoutTheOptionTheStoredLanguageApplies) {
     EXPECT_EQ(caption({"--settings", store.string(), "--defaults"}, false).rfind("Zahlen", 0), 0u);
 }
 
+// A language asked for whose files the program folder lacks is bad usage, not German
+// output; German needs no files.
+TEST(CliLanguageFiles, ALanguageWithoutItsFilesIsBadUsage) {
+    CliRunner cli;
+    ASSERT_EQ(cli.run({"init"}).exitCode, 0);
+    const CliResult r = cli.run({"--language", "en", "--json", "draws"});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_NE(r.err.find("Kavanto.txt"), std::string::npos) << r.err;
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(cli.run({"--language", "de", "--json", "draws"}).exitCode, 0);
+}
+
 TEST_F(CliLanguage, AnUnknownLanguageIsBadUsage) {
     for (const char* code : {"xx", "EN", "cs"}) {
         const CliResult r = cli.run({"--language", code, "draws"});
