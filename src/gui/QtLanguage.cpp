@@ -43,8 +43,11 @@ bool applyQtLanguage(const QString& code) {
     // "qt_xx".
     auto translator = std::make_unique<QTranslator>(QCoreApplication::instance());
     const QString folder = qtTranslationsFolder();
-    const bool loaded = translator->load(locale, "qtbase", "_", folder) ||
-                        translator->load(locale, "qt", "_", folder);
+    // Qt has no Norwegian Bokmål catalogue; Nynorsk reads far closer to it than English.
+    const bool loaded =
+        translator->load(locale, "qtbase", "_", folder) ||
+        translator->load(locale, "qt", "_", folder) ||
+        (locale.language() == QLocale::NorwegianBokmal && translator->load("qtbase_nn", folder));
     if (installedTranslator) {
         QCoreApplication::removeTranslator(installedTranslator);
         delete installedTranslator;
