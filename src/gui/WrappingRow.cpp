@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "WrappingRow.h"
 
-#include <QStyle>
-#include <QWidget>
 #include <algorithm>
 
 namespace kav::gui {
@@ -74,12 +72,11 @@ void WrappingRow::setGeometry(const QRect& rect) {
 }
 
 int WrappingRow::horizontalGap() const {
-    if (spacing() >= 0)
-        return spacing();
-    const QWidget* parent = parentWidget();
-    return parent
-               ? parent->style()->pixelMetric(QStyle::PM_LayoutHorizontalSpacing, nullptr, parent)
-               : 6;
+    // Without a spacing of its own the row takes its parent layout's or its widget's style's;
+    // a style that names none (-1) gets the usual six pixels.
+    constexpr int kUsualSpacing = 6;
+    const int styled = spacing();
+    return styled >= 0 ? styled : kUsualSpacing;
 }
 
 int WrappingRow::arrange(const QRect& rect, bool apply) const {
