@@ -4,7 +4,9 @@
 #include "CliCommands.h"
 #include "CliContext.h"
 #include "ProgramLocations.h"
+#include "app/LanguageLoad.h"
 #include "app/SettingsLoad.h"
+#include "app/SettingsStore.h"
 #include "app/StartUp.h"
 #include "base/IntegerText.h"
 #include "evaluation/DrawSelection.h"
@@ -32,6 +34,7 @@ struct GlobalOptions {
     std::optional<DayCount> end;
     std::optional<DayCount> start;
     std::optional<DayCount> today;
+    const Language* language = nullptr; // --language; null: the stored "Sprache"
     bool json = false;
     bool help = false;
 };
@@ -89,7 +92,13 @@ GlobalOptions parseGlobals(const std::vector<std::string>& args, CommandArgs& re
             g.start = parseDateOption(a, value());
         else if (a == "--today")
             g.today = parseDateOption(a, value());
-        else if (a == "--json")
+        else if (a == "--language") {
+            g.language = languageByCode(value());
+            if (!g.language)
+                throw UsageError("--language: unbekannte Sprache: " + args[i] +
+                                 " (de, en, fr, es, it, ru, tr, nl, pl, cz, slo, hu, gr, se, "
+                                 "nor, fi, dae)");
+        } else if (a == "--json")
             g.json = true;
         else if (a == "--help" || a == "-h")
             g.help = true;
@@ -170,6 +179,7 @@ void printHelp(std::ostream& out) {
            "  --end DATUM         Enddatum (dd.mm.yyyy), Standard: heute\n"
            "  --start DATUM       Startdatum der Auswertung (dd.mm.yyyy)\n"
            "  --today DATUM       dieses Datum gilt als heute\n"
+           "  --language CODE     Sprache der Texte (de, en, fr, ...), sonst die gespeicherte\n"
            "  --json              Ergebnis als JSON ausgeben\n\n"
            "Befehle:\n";
     for (const CliCommand& c : cliCommands())
@@ -177,14 +187,35 @@ void printHelp(std::ostream& out) {
     out << "\nExit-Codes: 0 Erfolg, 1 Fehler bei der Ausführung, 2 falscher Aufruf.\n";
 }
 
-// The tool's start-up: settings, --set, --sheet and --lock, start date, end date and the
-// selection of the current draw.
-void startTool(Workspace& ws, const GlobalOptions& g, const CliCommand& command) {
+// The tool's start-up: settings, --set, the language, --sheet and --lock, start date, end
+// date and the selection of the current draw.
+void startTool(Workspace& ws, const GlobalOptions& g, const CliCommand& command,
+               std::ostream& err) {
     SettingsValues values;
-    if (!g.defaults)
-        values = readSettingsFile(platform::settingsFile(g.settingsFile));
+    if (!g.defaults) {
+        const std::filesystem::path store = platform::settingsFile(g.settingsFile);
+        // The window sets such a store aside when it starts; the tool only reads.
+        if (isUnparsableSettingsFile(store))
+            err << "kavanto-cli: Die Einstellungsdatei " << store.string()
+                << " ist beschädigt; es gelten die Standardeinstellungen.\n";
+        values = readSettingsFile(store);
+    }
     applySets(values, g.sets);
     createMainWindowState(ws, values, platform::clockSeed());
+    // The texts follow the language as in the window, where it is applied once the dialogs
+    // exist: before the current draw is selected.
+    if (g.language) {
+        // The window would stay German without its language files; a script that asked for
+        // another language must not get German output it takes for that language.
+        if (std::string_view(g.language->code) != "de" &&
+            !std::filesystem::exists(baseLanguageFile(ws.programFolder)))
+            throw UsageError("--language " + std::string(g.language->code) +
+                             ": keine Sprachdateien im Programmordner (" +
+                             baseLanguageFile(ws.programFolder).string() + " fehlt)");
+        chooseLanguage(ws, *g.language, workspaceComponents(ws));
+    } else {
+        applyStoredLanguage(ws, workspaceComponents(ws));
+    }
     if (g.sheetFile) {
         try {
             loadTipFile(ws.sheet, *g.sheetFile);
@@ -247,7 +278,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         const std::filesystem::path settingsFile = platform::settingsFile(globals.settingsFile);
         CliContext ctx{ws, ui, out, err, globals.json, settingsFile};
         ctx.errIsTerminal = &err == &std::cerr && ::isatty(STDERR_FILENO) == 1;
-        startTool(ws, globals, *command);
+        startTool(ws, globals, *command, err);
         const int code = command->run(ctx, rest);
         return ui.errorShown() && code == kExitOk ? kExitFailure : code;
     } catch (const UsageError& e) {

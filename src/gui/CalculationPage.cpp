@@ -3,6 +3,7 @@
 
 #include "CaptionFields.h"
 #include "ClickableLabels.h"
+#include "LanguageComponents.h"
 #include "QtConversions.h"
 #include "generator/LinkedSpinBounds.h"
 #include "stats/StatisticCommands.h"
@@ -31,21 +32,22 @@ constexpr const char* kPercentHint =
     "Die erste X Prozent werden mit einer Höheren Wahrscheinlichkeit versehen";
 
 // A short caption beside a field.
-QLabel* label(const char* caption) {
+QLabel* label(const char* name, const char* caption) {
     auto* l = new QLabel(QString::fromUtf8(caption));
+    l->setObjectName(name);
     l->setTextFormat(Qt::PlainText);
     return l;
 }
 
 // An explaining text that wraps.
-QLabel* text(const char* caption) {
-    QLabel* l = label(caption);
+QLabel* text(const char* name, const char* caption) {
+    QLabel* l = label(name, caption);
     l->setWordWrap(true);
     return l;
 }
 
-QLabel* heading(const char* caption) {
-    QLabel* l = text(caption);
+QLabel* heading(const char* name, const char* caption) {
+    QLabel* l = text(name, caption);
     QFont bold = l->font();
     bold.setBold(true);
     l->setFont(bold);
@@ -81,11 +83,16 @@ CalculationPage::CalculationPage(CommandHost& commandHost, QWidget* parent)
     : WorkspacePage(commandHost, parent) {
     innerPages = new QTabWidget;
     innerPages->setObjectName("PageControl2");
-    innerPages->addTab(buildStatisticalPage(), "Statistisch");
-    innerPages->addTab(buildTicketPage(), "Schein Optimierung");
-    innerPages->addTab(buildMathematicalPage(), "Mathematisch");
-    innerPages->addTab(buildKeyNumberPage(), QString::fromUtf8("Nº Clave"));
-    innerPages->addTab(buildGeneralPage(), "Allgemein");
+    const std::pair<QWidget*, const char*> pages[] = {{buildStatisticalPage(), "Statistisch"},
+                                                      {buildTicketPage(), "Schein Optimierung"},
+                                                      {buildMathematicalPage(), "Mathematisch"},
+                                                      {buildKeyNumberPage(), "Nº Clave"},
+                                                      {buildGeneralPage(), "Allgemein"}};
+    const char* sheetNames[] = {"TabSheet6", "TabSheet7", "TabSheet8", "TabSheet9", "TabSheet10"};
+    for (std::size_t i = 0; i < std::size(pages); ++i) {
+        pages[i].first->setObjectName(sheetNames[i]);
+        innerPages->addTab(pages[i].first, QString::fromUtf8(pages[i].second));
+    }
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(innerPages);
     syncFromWorkspace();
@@ -151,7 +158,7 @@ QWidget* CalculationPage::buildStatisticalPage() {
     speedButton26 = makeChartButton("SpeedButton26", SpeedButton26Click);
     speedButton22 = makeChartButton("SpeedButton22", [](Workspace& w) { Button5Click(w); });
     return page({
-        line({heading("Zahlen für die Tipps über Statistik bevorzugen")}),
+        line({heading("StatisticsHeading", "Zahlen für die Tipps über Statistik bevorzugen")}),
         line({makeCheckBox(1, "Zahlen mit einer häufigen Paarebildung bevorzugen"),
               makeCheckBox(11, "seltensten"), speedButton23}),
         line({makeCheckBox(6, "Zahlen mit einer häufigen Dreiergruppenbildung bevorzugen"),
@@ -165,10 +172,10 @@ QWidget* CalculationPage::buildStatisticalPage() {
         line({makeCheckBox(10, "Zahlen die am längsten überfällig sind"),
               makeUpDown(13, kPercentHint), speedButton22}),
         line({makeCheckBox(19, "benachbarte Zahlen der letzten Ziehung bevorzugen")}),
-        line({text("Für die Tippberechnung werden die jeweils ersten x% verwendet. (z.B. bis 30% "
-                   "vom Maximum)")}),
-        line({text("Unter \"Allgemein\" können Sie festlegen, dass nur diese Zahlen für die "
-                   "Tippberechnung verwendet werden")}),
+        line({text("PercentNote", "Für die Tippberechnung werden die jeweils ersten x% verwendet. "
+                                  "(z.B. bis 30% vom Maximum)")}),
+        line({text("PreferredOnlyNote", "Unter \"Allgemein\" können Sie festlegen, dass nur diese "
+                                        "Zahlen für die Tippberechnung verwendet werden")}),
     });
 }
 
@@ -179,14 +186,15 @@ QWidget* CalculationPage::buildTicketPage() {
         28, "Tipp darf keinen              er aus den letzten              Ziehungen sein",
         kHistoryHint);
     return page({
-        line({heading("Optimierung der einzelnen Tipps miteinander im Schein ")}),
+        line({heading("TicketHeading", "Optimierung der einzelnen Tipps miteinander im Schein ")}),
         line({makeCheckBox(3, "maximale Übereinstimmungen mit anderen Tipps zulassen"),
               makeUpDown(3)}),
         line({makeCheckBox(24, "minimale Übereinstimmungen mit anderen Tipps zulassen"),
               makeUpDown(9)}),
         line({makeCheckBox(27, "Min/Max bezogen auf Verhältnis jedes Tipps auf jeden Tipp "
                                "anwenden")}),
-        line({heading("Optimierung der einzelnen Tipps über die vergangenen Ziehungen")}),
+        line({heading("PastDrawsHeading",
+                      "Optimierung der einzelnen Tipps über die vergangenen Ziehungen")}),
         line({makeCheckBox(4, "maximal zu verwendente Zahlen der letzten Ziehung", kDrawLimitHint),
               makeUpDown(4)}),
         line({makeCheckBox(5, "maximal zu verwendente Zahlen der vorletzten Ziehung",
@@ -237,12 +245,13 @@ QWidget* CalculationPage::buildMathematicalPage() {
     groups->addWidget(label91);
     groups->addWidget(label90, 1);
     return page({
-        line({heading("Diese Bedingungen werden in jeder Tippreihe berücksichtigt")}),
+        line({heading("MathematicalHeading",
+                      "Diese Bedingungen werden in jeder Tippreihe berücksichtigt")}),
         line({makeCaptionFields(label42, {makeUpDown(1), makeUpDown(2)})}),
-        line({text("Durch das Begrenzen der Quersummer können Sie Tipps wie 1-2-3-4-5-6 oder "
-                   "39-41-43-46-47-49")}),
-        line({text("Mochten Sie auf höhere Quoten Tippen, wählen Sie Quersummer größer 130. "
-                   "(Datumstipper)")}),
+        line({text("SumLimitNote", "Durch das Begrenzen der Quersummer können Sie Tipps wie "
+                                   "1-2-3-4-5-6 oder 39-41-43-46-47-49")}),
+        line({text("HighSumNote", "Mochten Sie auf höhere Quoten Tippen, wählen Sie Quersummer "
+                                  "größer 130. (Datumstipper)")}),
         line({label88}),
         line({makeCheckBox(8, "eine Paarbildung pro Tipp erzwingen")}),
         line({label89}),
@@ -268,6 +277,7 @@ QWidget* CalculationPage::buildKeyNumberPage() {
     for (int item = 0; item < 3; ++item) {
         auto* radio = new QRadioButton;
         radio->setObjectName(QString("RadioGroup1Item%1").arg(item));
+        markProgramText(radio); // the option file fills the items
         radioButtons_->addButton(radio, item);
         auto* row = new QHBoxLayout;
         row->addWidget(radio);
@@ -279,7 +289,7 @@ QWidget* CalculationPage::buildKeyNumberPage() {
     connect(radioButtons_, &QButtonGroup::idClicked, this,
             [this](int item) { ws().options.setRadioGroup1(item); });
     return page({
-        line({heading("Berechnungsoptionen für die Nº Clave")}),
+        line({heading("KeyNumberHeading", "Berechnungsoptionen für die Nº Clave")}),
         line({radioGroup1}),
         line({makeCheckBox(16, "kein Nº Clave aus den letzten Ziehungen verwenden"),
               makeUpDown(19)}),
@@ -288,9 +298,11 @@ QWidget* CalculationPage::buildKeyNumberPage() {
 
 QWidget* CalculationPage::buildGeneralPage() {
     return page({
-        line({label("Max. Berechnungsläufe"), makeUpDown(7), label("Tausend")}),
-        line({text("Sie können versuchen die Berechnungsläufe zu erhöhen, falls mit Ihren "
-                   "Einstellungen nicht alle Reihen berechnet werden konnten. ")}),
+        line({label("AttemptsLabel", "Max. Berechnungsläufe"), makeUpDown(7),
+              label("ThousandLabel", "Tausend")}),
+        line({text("AttemptsNote", "Sie können versuchen die Berechnungsläufe zu erhöhen, falls "
+                                   "mit Ihren Einstellungen nicht alle Reihen berechnet werden "
+                                   "konnten. ")}),
         line({makeCheckBox(15, "für den Tipp nur bevorzugte Zahlen verwenden!")}),
         line({makeCheckBox(20, "Liste für Zahlenreihengenerierung anzeigen / bearbeiten")}),
     });

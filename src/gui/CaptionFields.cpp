@@ -91,6 +91,28 @@ void CaptionFields::resizeEvent(QResizeEvent* event) {
     placeFields();
 }
 
+// A new caption (a language load) asks for a new layout: the size and the gaps follow it.
+bool CaptionFields::event(QEvent* event) {
+    if (event->type() == QEvent::LayoutRequest) {
+        updateGeometry();
+        placeFields();
+    }
+    return QWidget::event(event);
+}
+
+std::vector<QRect> CaptionFields::gapRects() const {
+    const QString text = captionText();
+    const QFontMetrics metrics = caption_->fontMetrics();
+    const int left = textLeft();
+    std::vector<QRect> rects;
+    for (const Gap& gap : gapsOf(text)) {
+        const int gapLeft = left + metrics.horizontalAdvance(text.left(gap.start));
+        const int gapRight = left + metrics.horizontalAdvance(text.left(gap.end));
+        rects.emplace_back(QPoint(gapLeft, 0), QPoint(gapRight - 1, height() - 1));
+    }
+    return rects;
+}
+
 bool CaptionFields::eventFilter(QObject* watched, QEvent* event) {
     if (watched == caption_ &&
         (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange))
@@ -100,10 +122,13 @@ bool CaptionFields::eventFilter(QObject* watched, QEvent* event) {
 
 void CaptionFields::placeFields() {
     const QString text = captionText();
-    const QFontMetrics metrics = caption_->fontMetrics();
-    const std::vector<Gap> gaps = gapsOf(text);
-    const int left = textLeft();
-    int after = left + metrics.horizontalAdvance(text) + kFieldSpacing;
+    // A new caption (a language load) may need another size, also while the page is hidden.
+    if (text != placedText_) {
+        placedText_ = text;
+        updateGeometry();
+    }
+    const std::vector<QRect> gaps = gapRects();
+    int after = textLeft() + caption_->fontMetrics().horizontalAdvance(text) + kFieldSpacing;
     for (std::size_t i = 0; i < fields_.size(); ++i) {
         QWidget* field = fields_[i];
         const int height = field->sizeHint().height();
@@ -114,8 +139,8 @@ void CaptionFields::placeFields() {
             after += width + kFieldSpacing;
             continue;
         }
-        const int gapLeft = left + metrics.horizontalAdvance(text.left(gaps[i].start));
-        const int gapRight = left + metrics.horizontalAdvance(text.left(gaps[i].end));
+        const int gapLeft = gaps[i].left();
+        const int gapRight = gaps[i].right() + 1;
         const int width =
             std::max(field->minimumSizeHint().width(), gapRight - gapLeft - kFieldSpacing);
         field->setGeometry((gapLeft + gapRight - width) / 2, top, width, height);

@@ -18,9 +18,14 @@ public:
     QSize minimumSizeHint() const override;
     // Places the fields over the gaps of the caption's current text.
     void placeFields();
+    // Where the caption's text leaves each gap, in this widget's coordinates (from the left
+    // end of the gap's blanks to their right end); a field the text has no gap for follows
+    // it instead.
+    std::vector<QRect> gapRects() const;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -29,6 +34,7 @@ private:
 
     QWidget* caption_;
     std::vector<QWidget*> fields_;
+    QString placedText_; // the caption the fields were last placed for
 };
 
 } // namespace kav::gui

@@ -4,6 +4,7 @@
 #include "DatePickerEdit.h"
 #include "QtConversions.h"
 #include "ScalingStyle.h"
+#include "WrappingRow.h"
 #include "stats/StatisticCommands.h"
 
 #include <QBarSeries>
@@ -121,12 +122,15 @@ ChartPage::ChartPage(CommandHost& commandHost, QWidget* parent)
     connect(dateTimePicker2, &DatePickerEdit::pickedByUser, this,
             [this](DayCount date) { ws().startPicker.set(date); });
 
-    auto* toolBar = new QHBoxLayout;
+    // The statistic buttons wrap onto a second line where a language's captions need more
+    // room than the window has; the start date stays at the right end.
+    auto* buttons = new WrappingRow;
     for (QToolButton* button : {speedButton2, speedButton19, speedButton9, speedButton1,
                                 speedButton3, speedButton12, speedButton20, speedButton21})
-        toolBar->addWidget(button);
-    toolBar->addStretch(1);
-    toolBar->addWidget(dateTimePicker2);
+        buttons->addWidget(button);
+    auto* toolBar = new QHBoxLayout;
+    toolBar->addLayout(buttons, 1);
+    toolBar->addWidget(dateTimePicker2, 0, Qt::AlignTop);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(toolBar);
     layout->addWidget(chart1, 1);

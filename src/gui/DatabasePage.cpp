@@ -2,6 +2,7 @@
 #include "DatabasePage.h"
 
 #include "DatePickerEdit.h"
+#include "LanguageComponents.h"
 #include "QtConversions.h"
 #include "draws/DrawMaintenance.h"
 #include "evaluation/DrawSelection.h"
@@ -20,6 +21,7 @@ DatabasePage::DatabasePage(CommandHost& commandHost, QWidget* parent)
     : WorkspacePage(commandHost, parent) {
     drawCaption = new QLabel;
     drawCaption->setObjectName("DrawCaption");
+    markProgramText(drawCaption);
     drawCaption->setTextFormat(Qt::PlainText);
     QFont captionFont = drawCaption->font();
     captionFont.setBold(true);
@@ -74,6 +76,7 @@ DatabasePage::DatabasePage(CommandHost& commandHost, QWidget* parent)
     top->addWidget(speedButton5);
 
     auto* maintenance = new QGroupBox("Ziehungsdaten");
+    maintenance->setObjectName("DrawDataGroup");
     auto* maintenanceLayout = new QGridLayout(maintenance);
     maintenanceLayout->addWidget(updateButton, 0, 0);
     maintenanceLayout->addWidget(rebuildButton, 0, 1);
@@ -83,6 +86,7 @@ DatabasePage::DatabasePage(CommandHost& commandHost, QWidget* parent)
     maintenanceLayout->addWidget(exportButton, 2, 1);
 
     auto* statistics = new QGroupBox("Statistik");
+    statistics->setObjectName("StatisticsGroup");
     auto* statisticsLayout = new QGridLayout(statistics);
     statisticsLayout->addWidget(button2, 0, 0);
     statisticsLayout->addWidget(button3, 0, 1);
@@ -91,13 +95,16 @@ DatabasePage::DatabasePage(CommandHost& commandHost, QWidget* parent)
     statisticsLayout->addWidget(button8, 1, 1);
 
     auto* analyses = new QGroupBox("Historische Analysen");
+    analyses->setObjectName("AnalysesGroup");
     auto* analysesLayout = new QVBoxLayout(analyses);
     auto* backtestLabel =
         new QLabel("Anhand der eingestellten Parameter werden Tipps berechnet und ausgewertet");
+    backtestLabel->setObjectName("BacktestLabel");
     backtestLabel->setWordWrap(true);
     analysesLayout->addWidget(backtestLabel);
     analysesLayout->addWidget(bitBtn9);
     auto* historyLabel = new QLabel("War eine Ziehung schonmal ein 4er oder 5er?");
+    historyLabel->setObjectName("HistoryLabel");
     analysesLayout->addWidget(historyLabel);
     analysesLayout->addWidget(bitBtn19);
 

@@ -2,16 +2,33 @@
 #include "InternetPage.h"
 
 #include "ClickableLabels.h"
+#include "LanguageComponents.h"
 #include "ProductLinks.h"
 #include "QtConversions.h"
 #include "draws/DrawServiceProtocol.h"
 
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
 
 namespace kav::gui {
+namespace {
+
+QLabel* namedLabel(const char* name, const char* caption) {
+    auto* label = new QLabel(QString::fromUtf8(caption));
+    label->setObjectName(name);
+    return label;
+}
+
+QGroupBox* namedGroup(const char* name, const char* title) {
+    auto* group = new QGroupBox(QString::fromUtf8(title));
+    group->setObjectName(name);
+    return group;
+}
+
+} // namespace
 
 InternetPage::InternetPage(CommandHost& commandHost, QWidget* parent)
     : WorkspacePage(commandHost, parent) {
@@ -19,10 +36,10 @@ InternetPage::InternetPage(CommandHost& commandHost, QWidget* parent)
     proxyHostEdit->setObjectName("ProxyHostEdit");
     proxyPortEdit = new QLineEdit;
     proxyPortEdit->setObjectName("ProxyPortEdit");
-    auto* proxy = new QGroupBox("Proxy");
+    auto* proxy = namedGroup("ProxyGroup", "Proxy");
     auto* proxyLayout = new QFormLayout(proxy);
-    proxyLayout->addRow("Proxy-Server:", proxyHostEdit);
-    proxyLayout->addRow("Port:", proxyPortEdit);
+    proxyLayout->addRow(namedLabel("ProxyHostLabel", "Proxy-Server:"), proxyHostEdit);
+    proxyLayout->addRow(namedLabel("ProxyPortLabel", "Port:"), proxyPortEdit);
 
     drawServiceUrlEdit = new QLineEdit;
     drawServiceUrlEdit->setObjectName("DrawServiceUrlEdit");
@@ -30,28 +47,38 @@ InternetPage::InternetPage(CommandHost& commandHost, QWidget* parent)
     setHint(drawServiceUrlEdit, "Adresse des Ziehungsdienstes (Schema, Rechner, Port), z. B. " +
                                     QString(kDefaultDrawServiceUrl) +
                                     " für kavanto-drawservice auf diesem Rechner");
-    auto* service = new QGroupBox("Ziehungsdaten");
+    auto* service = namedGroup("DrawServiceGroup", "Ziehungsdaten");
     auto* serviceLayout = new QFormLayout(service);
-    serviceLayout->addRow("Ziehungsdienst:", drawServiceUrlEdit);
+    serviceLayout->addRow(namedLabel("DrawServiceLabel", "Ziehungsdienst:"), drawServiceUrlEdit);
     scriptServerEdit = new QLineEdit;
     scriptServerEdit->setObjectName("ScriptServerEdit");
     setHint(scriptServerEdit, QString::fromUtf8("Von hier holt die Tippabgabe neuere Fassungen "
                                                 "der Click-Script-Vorlagen"));
-    auto* scripts = new QGroupBox("Click-Scripts");
+    auto* scripts = namedGroup("ClickScriptGroup", "Click-Scripts");
     auto* scriptsLayout = new QFormLayout(scripts);
-    scriptsLayout->addRow("Script-Server:", scriptServerEdit);
+    scriptsLayout->addRow(namedLabel("ScriptServerLabel", "Script-Server:"), scriptServerEdit);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(service);
     layout->addWidget(proxy);
     layout->addWidget(scripts);
-    const std::pair<const char*, const char*> links[] = {
-        {"Updates und die neueste Version gibt es bei:", kProductPage},
-        {"Die aktuellen Ziehungen und Quoten finden unter:", kResultsPage},
+    struct Link {
+        const char* explanationName;
+        const char* explanation;
+        const char* name;
+        const char* address;
     };
-    for (const auto& [explanation, address] : links) {
-        layout->addWidget(new QLabel(QString::fromUtf8(explanation)));
-        auto* link = new ClickableLabel(QString::fromUtf8(address));
+    const Link links[] = {
+        {"ProductLinkLabel", "Updates und die neueste Version gibt es bei:", "ProductLink",
+         kProductPage},
+        {"ResultsLinkLabel", "Die aktuellen Ziehungen und Quoten finden unter:", "ResultsLink",
+         kResultsPage},
+    };
+    for (const Link& l : links) {
+        layout->addWidget(namedLabel(l.explanationName, l.explanation));
+        auto* link = new ClickableLabel(QString::fromUtf8(l.address));
+        link->setObjectName(l.name);
+        markProgramText(link); // an address, not a text to translate
         QFont f = link->font();
         f.setUnderline(true);
         link->setFont(f);

@@ -11,14 +11,16 @@
 #include "QtConversions.h"
 #include "QtLanguage.h"
 #include "ScalingStyle.h"
-#include "StatusPanel.h"
 #include "Scriptwahl.h"
+#include "StatusPanel.h"
 #include "SubmissionBackend.h"
 #include "TipOverviewPage.h"
 #include "TipSheetView.h"
 #include "Zahlenwahl.h"
 #include "app/CommandGuard.h"
+#include "app/LanguageLoad.h"
 #include "app/SettingsLoad.h"
+#include "app/SettingsStore.h"
 #include "app/StartUp.h"
 #include "generator/LuckyNumber.h"
 #include "generator/RowEditor.h"
@@ -45,15 +47,6 @@ namespace {
 
 constexpr int kDesignFontPixels = 13;
 constexpr QSize kDesignClientSize{536, 447};
-
-// The languages of the language menu in menu order, with their language numbers.
-constexpr std::pair<const char*, int> kLanguages[] = {
-    {"Deutsch", 1},     {"Englisch", 2},     {"Französisch", 3}, {"Spanisch", 4},
-    {"Italienisch", 5}, {"Russisch", 6},     {"Türkisch", 7},    {"Niederländisch", 8},
-    {"Polnisch", 9},    {"Tschechisch", 10}, {"Slowakisch", 16}, {"Ungarisch", 11},
-    {"Griechisch", 12}, {"Schwedisch", 13},  {"Norwegisch", 14}, {"Finnisch", 17},
-    {"Dänisch", 15},
-};
 
 } // namespace
 
@@ -131,17 +124,44 @@ TForm1::TForm1(StartParameters parameters, QWidget* parent)
     applyQtLanguage(QStringLiteral("de"));
 
     fixMinimumSize();
-    const QSize designed = sizeHint().expandedTo(kDesignClientSize);
+    // The designed width holds every row of the pages on one line with the German texts;
+    // the scroll area's own size hint is capped and the rows of buttons may wrap, so the
+    // pages' size hint gives it.
+    QSize designed = sizeHint().expandedTo(kDesignClientSize);
+    designed.setWidth(std::max(designed.width(), pageControl->sizeHint().width()));
     resize(designed);
     rememberedHeight_ = designed.height();
 
-    createMainWindowState(*ws_, readSettingsFile(settingsFile_), parameters.randomSeed);
+    OpenedSettingsStore store = openSettingsStore(settingsFile_, ws_->today(), *interaction_);
+    settingsWritable_ = store.writable;
+    createMainWindowState(*ws_, store.values, parameters.randomSeed);
     if (ws_->windowHeight > 0)
         resize(ws_->windowWidth > 0 ? ws_->windowWidth : width(), ws_->windowHeight);
     numberListDialog = new TForm6(*interaction_, this);
     interaction_->setNumberListDialog(numberListDialog);
     connectNumberListCommands();
+    // The language load walks the windows in the order the program made them: the main
+    // window, the number list dialog, the click-script dialog.
+    languageWalk_ = walkComponents({this, numberListDialog, vksForm});
+    if (const Language* stored =
+            applyStoredLanguage(*ws_, languageComponents(languageWalk_, *ws_))) {
+        applyQtLanguage(QString::fromUtf8(stored->code));
+        syncFromWorkspace();
+        fixMinimumSize();
+    }
     syncFromWorkspace();
+}
+
+void TForm1::chooseLanguage(int number) {
+    const Language* language = languageByNumber(number);
+    if (!language)
+        return;
+    runGuarded(*ws_, [&] {
+        kav::chooseLanguage(*ws_, *language, languageComponents(languageWalk_, *ws_));
+    });
+    applyQtLanguage(QString::fromUtf8(language->code));
+    syncFromWorkspace(); // shows the new texts the Workspace holds, so the sizes follow them
+    fixMinimumSize();
 }
 
 // The row editor buttons `Tipp1Edit`..`Tipp12Edit` and the lucky number `SpeedButton13`.
@@ -163,19 +183,28 @@ TForm1::~TForm1() {
 
 void TForm1::buildMenu() {
     actionZiehungsdatenLaden = menuBar()->addAction("&Ziehungsdaten laden");
+    actionZiehungsdatenLaden->setObjectName("ZiehungsdatenLaden1");
     actionZiehungsdatenLaden->setShortcut(QKeySequence("Ctrl+A"));
     actionBerechnen = menuBar()->addAction("&Berechnen");
+    actionBerechnen->setObjectName("Berechnen1");
     actionBerechnen->setShortcut(QKeySequence("Ctrl+R"));
     menuSprache = menuBar()->addMenu("Sprache/&Language");
-    for (const auto& [caption, number] : kLanguages) {
-        QAction* language = menuSprache->addAction(QString::fromUtf8(caption));
-        language->setCheckable(true);
-        language->setData(number);
-        language->setEnabled(false); // the language files arrive later
+    menuSprache->setObjectName("Sprache");
+    menuSprache->menuAction()->setObjectName("Sprache1");
+    for (const Language& language : languages()) {
+        QAction* entry = menuSprache->addAction(QString::fromUtf8(language.caption));
+        entry->setObjectName(language.menuItemName);
+        entry->setCheckable(true);
+        entry->setData(language.number);
+        connect(entry, &QAction::triggered, this,
+                [this, number = language.number] { chooseLanguage(number); });
+        languageActions.push_back(entry);
     }
     actionAbgeben = menuBar()->addAction("&Abgeben");
+    actionAbgeben->setObjectName("Abgeben1");
     actionAbgeben->setShortcut(QKeySequence("Ctrl+G"));
     actionSchliessen = menuBar()->addAction("&Schließen");
+    actionSchliessen->setObjectName("Schliessen1");
     connect(actionSchliessen, &QAction::triggered, this, &QWidget::close);
     // Commands that later parts of the program provide stay visible but disabled.
     for (QAction* later : {actionZiehungsdatenLaden, actionBerechnen, actionAbgeben})
@@ -185,10 +214,12 @@ void TForm1::buildMenu() {
 void TForm1::buildStatusBar() {
     statusPanel0 = new QLabel;
     statusPanel0->setObjectName("StatusPanel0");
+    markProgramText(statusPanel0);
     statusPanel0->setFixedWidth(150);
     statusPanel0->setTextFormat(Qt::PlainText);
     statusPanel1 = new StatusPanel;
     statusPanel1->setObjectName("StatusPanel1");
+    markProgramText(statusPanel1);
     statusBar()->addWidget(statusPanel0);
     statusBar()->addWidget(statusPanel1, 1);
 }
@@ -242,6 +273,8 @@ void TForm1::syncFromWorkspace() {
     if (analysisCommands)
         analysisCommands->syncFromWorkspace();
     drawUpdateCommands_->syncFromWorkspace();
+    for (QAction* entry : languageActions)
+        entry->setChecked(entry->data().toInt() == ws_->languageNumber);
     showActivePage();
 }
 
@@ -316,7 +349,9 @@ void TForm1::closeEvent(QCloseEvent* event) {
     drawUpdateCommands_->stopForClose();
     ws_->windowWidth = width();
     ws_->windowHeight = height();
-    writeSettingsFile(settingsFile_, saveSettings(*ws_, !isMaximized() && !isMinimized()));
+    if (settingsWritable_)
+        saveSettingsStore(settingsFile_, saveSettings(*ws_, !isMaximized() && !isMinimized()),
+                          ws_->today());
     event->accept();
 }
 
@@ -334,8 +369,8 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
              qobject_cast<QAbstractSpinBox*>(widget));
         if (hinted && widget != hintedControl_) {
             hintedControl_ = widget;
-            ws_->status.panel1 = widget->toolTip().toStdString();
-            statusPanel1->setText(widget->toolTip());
+            ws_->status.panel1 = hintText(widget).toStdString();
+            statusPanel1->setText(hintText(widget));
         }
     }
     return QMainWindow::eventFilter(watched, event);

@@ -3,6 +3,7 @@
 
 #include "CommandHost.h"
 #include "GuiInteraction.h"
+#include "LanguageComponents.h"
 #include "StatusPanel.h"
 #include "base/SecretStore.h"
 
@@ -64,6 +65,13 @@ public:
     // Takes the window's minimum size from the pages as they are now, scaled back to the
     // designed font; call it after the pages' texts change (a language switch).
     void fixMinimumSize();
+    // The language command of a menu entry of "Sprache/&Language" (language number
+    // `number`): the language load over the windows' components, Qt's own texts in that
+    // language, the check mark on its entry.
+    void chooseLanguage(int number);
+    // The components of the windows created at start-up (this window, `Form6`, `VKSForm`)
+    // as the language load walks them, taken once they were built.
+    const std::vector<WalkedComponent>& languageWalk() const { return languageWalk_; }
 
     QScrollArea* pageScroller; // holds the page control; scrolls when the window is narrow
     QTabWidget* pageControl;
@@ -77,13 +85,14 @@ public:
     QAction* actionZiehungsdatenLaden; // Ctrl+A
     QAction* actionBerechnen;          // Ctrl+R
     QMenu* menuSprache;
-    QAction* actionAbgeben; // Ctrl+G
+    std::vector<QAction*> languageActions; // `Deutsch1`, `Englisch1`, ... in menu order
+    QAction* actionAbgeben;                // Ctrl+G
     QAction* actionSchliessen;
     TForm6* numberListDialog; // `Form6`, created at start-up after the main window
     AnalysisCommands* analysisCommands = nullptr; // search and historical analyses
-    QAction* actionNextPage;     // Ctrl+PageDown
-    QAction* actionPreviousPage; // Ctrl+PageUp
-    TVKSForm* vksForm; // the click-script dialog, made at start
+    QAction* actionNextPage;                      // Ctrl+PageDown
+    QAction* actionPreviousPage;                  // Ctrl+PageUp
+    TVKSForm* vksForm;                            // the click-script dialog, made at start
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -103,6 +112,8 @@ private:
     std::unique_ptr<GuiInteraction> interaction_;
     std::unique_ptr<Workspace> ws_;
     std::filesystem::path settingsFile_;
+    bool settingsWritable_ = true; // false: a damaged store could not be set aside
+    std::vector<WalkedComponent> languageWalk_;
     std::unique_ptr<platform::SubmissionBackend> submission_;
     std::vector<WorkspacePage*> pages_;
     DrawUpdateCommands* drawUpdateCommands_ = nullptr;

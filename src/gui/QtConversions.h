@@ -6,6 +6,9 @@
 #include <QColor>
 #include <QDate>
 #include <QString>
+#include <QTextDocument>
+#include <QVariant>
+#include <QWidget>
 #include <string>
 
 namespace kav::gui {
@@ -27,6 +30,22 @@ inline DayCount fromQDate(const QDate& date) {
 template <typename Widget> void setHint(Widget* widget, const QString& hint) {
     widget->setToolTip(hint);
     widget->setProperty("kavantoHint", true);
+}
+
+// Sets a hint that comes from outside the program (a language file) as plain text: Qt would
+// render a tooltip that looks like markup as markup. hintText() gives the text back.
+inline void setPlainHint(QWidget* widget, const QString& hint) {
+    const bool looksLikeMarkup = Qt::mightBeRichText(hint);
+    widget->setProperty("kavantoHintText", looksLikeMarkup ? QVariant(hint) : QVariant());
+    widget->setToolTip(looksLikeMarkup
+                           ? "<p style='white-space:pre-wrap'>" + hint.toHtmlEscaped() + "</p>"
+                           : hint);
+}
+
+// A widget's hint as plain text.
+inline QString hintText(const QWidget* widget) {
+    const QVariant plain = widget->property("kavantoHintText");
+    return plain.isValid() ? plain.toString() : widget->toolTip();
 }
 
 // A button with its design name, caption and hint.

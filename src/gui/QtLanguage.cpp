@@ -14,6 +14,17 @@ namespace {
 
 QPointer<QTranslator> installedTranslator;
 
+// The language files' codes that are not the language's ISO code.
+QString isoLanguage(const QString& code) {
+    static const std::pair<const char*, const char*> kOwnCodes[] = {
+        {"cz", "cs"}, {"slo", "sk"}, {"gr", "el"}, {"se", "sv"}, {"nor", "nb"}, {"dae", "da"},
+    };
+    for (const auto& [own, iso] : kOwnCodes)
+        if (code == QLatin1String(own))
+            return QString::fromLatin1(iso);
+    return code;
+}
+
 } // namespace
 
 QString qtTranslationsFolder() {
@@ -23,7 +34,7 @@ QString qtTranslationsFolder() {
 bool applyQtLanguage(const QString& code) {
     // Windows pass their locale on to their widgets; the calendars of the date pickers are
     // windows of their own.
-    const QLocale locale(code);
+    const QLocale locale(isoLanguage(code));
     QLocale::setDefault(locale);
     for (QWidget* window : QApplication::topLevelWidgets())
         window->setLocale(locale);
@@ -32,8 +43,11 @@ bool applyQtLanguage(const QString& code) {
     // "qt_xx".
     auto translator = std::make_unique<QTranslator>(QCoreApplication::instance());
     const QString folder = qtTranslationsFolder();
-    const bool loaded = translator->load(locale, "qtbase", "_", folder) ||
-                        translator->load(locale, "qt", "_", folder);
+    // Qt has no Norwegian Bokmål catalogue; Nynorsk reads far closer to it than English.
+    const bool loaded =
+        translator->load(locale, "qtbase", "_", folder) ||
+        translator->load(locale, "qt", "_", folder) ||
+        (locale.language() == QLocale::NorwegianBokmal && translator->load("qtbase_nn", folder));
     if (installedTranslator) {
         QCoreApplication::removeTranslator(installedTranslator);
         delete installedTranslator;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Scriptwahl.h"
 
+#include "LanguageComponents.h"
 #include "QtConversions.h"
 #include "app/Interaction.h"
 #include "output/ClickScript.h"
@@ -65,6 +66,8 @@ TVKSForm::TVKSForm(Interaction& ui, QWidget* parent) : QDialog(parent), ui_(ui) 
                                                            {"TEXT2", labeledEdit5}};
     for (int i = 0; i < 4; ++i) {
         auto* label = new QLabel(labelled[i].first);
+        label->setObjectName(QString("Label%1").arg(labelled[i].first));
+        markProgramText(label); // the parameters' names, as the click scripts spell them
         label->setBuddy(labelled[i].second);
         parameters->addWidget(label, 0, i);
         parameters->addWidget(labelled[i].second, 1, i);
@@ -77,11 +80,14 @@ TVKSForm::TVKSForm(Interaction& ui, QWidget* parent) : QDialog(parent), ui_(ui) 
 
     auto* layout = new QVBoxLayout(this);
     auto* scriptLabel = new QLabel("Velmors Click-Script File");
+    scriptLabel->setObjectName("ScriptLabel");
     scriptLabel->setBuddy(labeledEdit1);
     layout->addWidget(scriptLabel);
     layout->addLayout(scriptRow);
     layout->addSpacing(6);
-    layout->addWidget(new QLabel("Parameter "));
+    auto* parameterLabel = new QLabel("Parameter ");
+    parameterLabel->setObjectName("ParameterLabel");
+    layout->addWidget(parameterLabel);
     layout->addLayout(parameters);
     layout->addSpacing(6);
     layout->addLayout(bottom);

@@ -2,11 +2,13 @@
 #include "TipOverviewPage.h"
 
 #include "ClickableLabels.h"
+#include "LanguageComponents.h"
 #include "ProductLinks.h"
 #include "QtConversions.h"
 #include "SteadyWidthLabel.h"
 #include "TicketPrint.h"
 #include "TipSheetView.h"
+#include "WrappingRow.h"
 #include "draws/DrawCaption.h"
 #include "draws/DrawNavigation.h"
 #include "evaluation/TipFile.h"
@@ -30,11 +32,13 @@ TipOverviewPage::TipOverviewPage(CommandHost& commandHost, QWidget* parent)
     speedButton7 = makeButton<QToolButton>("SpeedButton7", "▶", "nächste Ziehung anzeigen");
     tipDrawCaption = new SteadyWidthLabel;
     tipDrawCaption->setObjectName("TipDrawCaption");
+    markProgramText(tipDrawCaption);
     QFont bold = tipDrawCaption->font();
     bold.setBold(true);
     tipDrawCaption->setFont(bold);
     crossSumLabel = new SteadyWidthLabel;
     crossSumLabel->setObjectName("CrossSumLabel");
+    markProgramText(crossSumLabel);
     updateButton = makeButton<QToolButton>("TipUpdateButton", "⟳", "Ziehungsdaten laden");
 
     bitBtn4 = makeButton<QPushButton>("BitBtn4", "Tipps berechnen",
@@ -93,12 +97,13 @@ TipOverviewPage::TipOverviewPage(CommandHost& commandHost, QWidget* parent)
 
     sheet = new TipSheetView(commandHost);
 
-    auto* buttons = new QHBoxLayout;
+    // The sheet's buttons wrap onto a second line where a language's captions need more
+    // room than the window has.
+    auto* buttons = new WrappingRow;
     for (QWidget* w :
          std::initializer_list<QWidget*>{speedButton11, speedButton15, speedButton16, speedButton4,
                                          button6, bitBtn7, previewButton})
         buttons->addWidget(w);
-    buttons->addStretch(1);
 
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(bitBtn4);

@@ -3,6 +3,7 @@
 
 #include "ClickableLabels.h"
 #include "CommandHost.h"
+#include "LanguageComponents.h"
 #include "QtConversions.h"
 #include "SteadyWidthLabel.h"
 #include "evaluation/HitEvaluation.h"
@@ -104,9 +105,11 @@ void TipSheetView::buildRow(int r) {
     // of the moment; the sums are right-aligned like the numbers.
     row.hits = new SteadyWidthLabel({kWidestHits});
     row.hits->setObjectName(names.hitsLabel);
+    markProgramText(row.hits);
     grid->addWidget(row.hits, r, HitsColumn);
     row.sum = new SteadyWidthLabel({kWidestSum});
     row.sum->setObjectName(names.sumLabel);
+    markProgramText(row.sum);
     row.sum->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     grid->addWidget(row.sum, r, SumColumn);
 

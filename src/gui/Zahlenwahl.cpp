@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Zahlenwahl.h"
 
+#include "LanguageComponents.h"
 #include "QtConversions.h"
 
 #include <QCheckBox>
@@ -45,6 +46,7 @@ TForm6::TForm6(Interaction& ui, QWidget* parent) : QDialog(parent), ui_(ui) {
     for (int k = 1; k <= kListNumbers; ++k) {
         auto* b = new QCheckBox(QString::number(k));
         b->setObjectName(QString("CheckBox%1").arg(k));
+        markProgramText(b); // the caption is the number, the hint its weight
         b->setAutoFillBackground(true);
         paint(b, toolTipColour());
         boxes_[static_cast<std::size_t>(k - 1)] = b;

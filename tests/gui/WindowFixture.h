@@ -58,6 +58,14 @@ struct WindowFixture {
     std::filesystem::path folder() const { return dir.path().toStdString(); }
     std::filesystem::path settingsFile() const { return folder() / "settings" / "Kavanto.conf"; }
 
+    // The language files the program ships, in the program folder as a build has them.
+    void installLanguageFiles() const {
+        std::filesystem::copy(std::filesystem::path(KAVANTO_SOURCE_DIR) / "data" / "land",
+                              folder() / "land",
+                              std::filesystem::copy_options::recursive |
+                                  std::filesystem::copy_options::overwrite_existing);
+    }
+
     // Start-up as the program does it: before the window shows, then the first showing.
     void startAndShow() {
         window->startUp();

@@ -1,0 +1,225 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/LanguageLoad.h"
+
+#include "app/Workspace.h"
+#include "base/LanguageFile.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace kav {
+namespace {
+
+constexpr std::array<Language, 17> kLanguages{{
+    {"Deutsch", "Deutsch1", "de", 1},
+    {"Englisch", "Englisch1", "en", 2},
+    {"Französisch", "Franzoesisch1", "fr", 3},
+    {"Spanisch", "Spanisch1", "es", 4},
+    {"Italienisch", "Italienisch1", "it", 5},
+    {"Russisch", "Russisch1", "ru", 6},
+    {"Türkisch", "Tuerkisch1", "tr", 7},
+    {"Niederländisch", "Niederlaendisch1", "nl", 8},
+    {"Polnisch", "Polnisch1", "pl", 9},
+    {"Tschechisch", "Tschechisch1", "cz", 10},
+    {"Slowakisch", "Slowakisch1", "slo", 16},
+    {"Ungarisch", "Ungarisch1", "hu", 11},
+    {"Griechisch", "Griechisch1", "gr", 12},
+    {"Schwedisch", "Schwedisch1", "se", 13},
+    {"Norwegisch", "Norwegisch1", "nor", 14},
+    {"Finnisch", "Finnisch1", "fi", 17},
+    {"Dänisch", "Daenisch1", "dae", 15},
+}};
+
+// How far the search for a component's entry looks: the entry of the last match and the
+// ten after it.
+constexpr std::size_t kLookAhead = 11;
+
+constexpr const char* kBaseFileName = "Kavanto.txt";
+
+// Line `i` of a file's lines; null beyond its end.
+const std::string* lineAt(const std::vector<std::string>& lines, std::size_t i) {
+    return i < lines.size() ? &lines[i] : nullptr;
+}
+
+// The first of the eleven entries from `start` on that names the component.
+std::optional<std::size_t> findEntry(const std::vector<std::string>& base,
+                                     const LanguageComponent& component, std::size_t start) {
+    for (std::size_t k = start; k < start + kLookAhead; ++k) {
+        const std::string* window = lineAt(base, 5 * k);
+        const std::string* control = lineAt(base, 5 * k + 1);
+        if (!window || !control)
+            return std::nullopt; // beyond the end every line is empty and matches nothing
+        if (trimmedName(*window) == component.window && trimmedName(*control) == component.name)
+            return k;
+    }
+    return std::nullopt;
+}
+
+std::filesystem::path codeFile(const std::filesystem::path& programFolder, const char* name,
+                               const std::string& code) {
+    return languageFolder(programFolder) / (std::string(name) + "." + code);
+}
+
+} // namespace
+
+const std::array<Language, 17>& languages() {
+    return kLanguages;
+}
+
+const Language* languageByNumber(int number) {
+    const auto it = std::find_if(kLanguages.begin(), kLanguages.end(),
+                                 [&](const Language& l) { return l.number == number; });
+    return it == kLanguages.end() ? nullptr : &*it;
+}
+
+const Language* languageByCode(std::string_view code) {
+    const auto it = std::find_if(kLanguages.begin(), kLanguages.end(),
+                                 [&](const Language& l) { return code == l.code; });
+    return it == kLanguages.end() ? nullptr : &*it;
+}
+
+std::string_view kindName(ComponentKind kind) {
+    switch (kind) {
+    case ComponentKind::MenuItem:
+        return "menu item";
+    case ComponentKind::Label:
+        return "label";
+    case ComponentKind::Panel:
+        return "panel";
+    case ComponentKind::SpeedButton:
+        return "speed button";
+    case ComponentKind::Button:
+        return "button";
+    case ComponentKind::BitmapButton:
+        return "bitmap button";
+    case ComponentKind::CheckBox:
+        return "check box";
+    case ComponentKind::RadioButton:
+        return "radio button";
+    case ComponentKind::TabSheet:
+        return "tab sheet";
+    case ComponentKind::RadioGroup:
+        return "radio group";
+    case ComponentKind::EditField:
+        return "edit field";
+    case ComponentKind::Window:
+        return "window";
+    }
+    return "";
+}
+
+std::filesystem::path languageFolder(const std::filesystem::path& programFolder) {
+    return programFolder / "land";
+}
+
+std::filesystem::path baseLanguageFile(const std::filesystem::path& programFolder) {
+    return languageFolder(programFolder) / kBaseFileName;
+}
+
+void setStartButtonCaption(Workspace& ws, const std::string& caption) {
+    if (ws.running && ws.startButtonCaption == ws.messages.line(msg::Stop))
+        ws.idleCaption = caption;
+    else
+        ws.startButtonCaption = caption;
+}
+
+LanguageLoadResult loadLanguage(Workspace& ws, const std::string& code,
+                                const std::vector<LanguageComponent>& components) {
+    LanguageLoadResult result;
+    const std::optional<std::vector<std::string>> base =
+        readLanguageFile(baseLanguageFile(ws.programFolder));
+    if (!base)
+        return result;
+    result.baseFileFound = true;
+    const std::optional<std::vector<std::string>> translation =
+        readLanguageFile(codeFile(ws.programFolder, kBaseFileName, code));
+    result.translationMode = translation.has_value();
+    result.applied.assign((base->size() + 4) / 5, false);
+    // A generator run tells its stop from the start button's caption; it must keep showing
+    // the stop caption, in the new language.
+    const bool stopShown = ws.running && ws.startButtonCaption == ws.messages.line(msg::Stop);
+
+    std::size_t start = 0;
+    for (const LanguageComponent& component : components) {
+        if (component.window.empty() || component.name.empty())
+            continue;
+        const std::optional<std::size_t> k = findEntry(*base, component, start);
+        if (!k)
+            continue;
+        start = *k;
+        result.applied[*k] = true;
+        // A translation or base file that ends early leaves the texts it lacks as they are.
+        const std::string* caption =
+            translation ? lineAt(*translation, 2 * *k) : lineAt(*base, 5 * *k + 2);
+        const std::string* hint =
+            translation ? lineAt(*translation, 2 * *k + 1) : lineAt(*base, 5 * *k + 3);
+        const std::string* charset = translation ? nullptr : lineAt(*base, 5 * *k + 4);
+        try {
+            if (caption && component.kind != ComponentKind::EditField && component.setCaption)
+                component.setCaption(*caption);
+            if (hint && component.setHint)
+                component.setHint(*hint);
+            if (charset && component.kind != ComponentKind::MenuItem && component.setCharset)
+                if (const std::optional<int> number = charsetNumber(*charset))
+                    component.setCharset(*number);
+        } catch (...) {
+            // One component that refuses its texts does not stop the load.
+        }
+    }
+
+    if (auto items = readLanguageFile(codeFile(ws.programFolder, "Radio.txt", code))) {
+        ws.options.setRadioItems(std::move(*items));
+        result.optionsReplaced = true;
+    }
+    if (auto lines = readLanguageFile(codeFile(ws.programFolder, "meldungen.txt", code))) {
+        const std::string crossSum = ws.messages.line(msg::CrossSum);
+        ws.messages.replace(std::move(*lines));
+        result.messagesReplaced = true;
+        // The cross sum beside the current draw speaks the new language at once.
+        if (!crossSum.empty() && ws.crossSumCaption.starts_with(crossSum))
+            ws.crossSumCaption =
+                ws.messages.line(msg::CrossSum) + ws.crossSumCaption.substr(crossSum.size());
+    }
+    if (stopShown)
+        ws.startButtonCaption = ws.messages.line(msg::Stop);
+    else
+        ws.idleCaption = ws.startButtonCaption;
+    return result;
+}
+
+LanguageLoadResult chooseLanguage(Workspace& ws, const Language& language,
+                                  const std::vector<LanguageComponent>& components) {
+    LanguageLoadResult result = loadLanguage(ws, language.code, components);
+    ws.languageNumber = language.number;
+    return result;
+}
+
+const Language* applyStoredLanguage(Workspace& ws,
+                                    const std::vector<LanguageComponent>& components) {
+    const Language* language = languageByNumber(ws.languageNumber);
+    if (language)
+        chooseLanguage(ws, *language, components);
+    return language;
+}
+
+std::vector<LanguageComponent> workspaceComponents(Workspace& ws) {
+    std::vector<LanguageComponent> components;
+    const auto base = readLanguageFile(baseLanguageFile(ws.programFolder));
+    if (!base)
+        return components;
+    for (std::size_t k = 0; 5 * k + 1 < base->size(); ++k) {
+        LanguageComponent c;
+        c.window = trimmedName((*base)[5 * k]);
+        c.name = trimmedName((*base)[5 * k + 1]);
+        if (c.window == kMainWindowName && c.name == kStartButtonName) {
+            c.kind = ComponentKind::BitmapButton;
+            c.setCaption = [&ws](const std::string& caption) {
+                setStartButtonCaption(ws, caption);
+            };
+        }
+        components.push_back(std::move(c));
+    }
+    return components;
+}
+
+} // namespace kav
