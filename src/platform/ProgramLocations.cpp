@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ProgramLocations.h"
 
+#include "base/AtomicFile.h"
+#include "base/IoError.h"
+
 #include <QCoreApplication>
 #include <QDate>
 #include <QDir>
@@ -31,9 +34,24 @@ bool executableFolderServes(const QString& dir) {
 void copyMissingFiles(const QDir& source, const QString& targetDir) {
     QDir().mkpath(targetDir);
     const QDir target(targetDir);
-    for (const QFileInfo& file : source.entryInfoList(QDir::Files))
-        if (!target.exists(file.fileName()))
-            QFile::copy(file.absoluteFilePath(), target.filePath(file.fileName()));
+    for (const QFileInfo& file : source.entryInfoList(QDir::Files)) {
+        if (target.exists(file.fileName()))
+            continue;
+        // Through the safe-write path: a copy cut off by a kill or a full disk never
+        // leaves a torn file that, being there, would never be copied again.
+        QFile in(file.absoluteFilePath());
+        if (!in.open(QIODevice::ReadOnly))
+            continue;
+        const QByteArray bytes = in.readAll();
+        try {
+            writeFileAtomically(
+                target.filePath(file.fileName()).toStdString(),
+                std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+        } catch (const IoError&) {
+            // A shipped file that cannot be copied is missed like one never shipped; the
+            // next start tries again.
+        }
+    }
     for (const QString& sub : source.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
         copyMissingFiles(QDir(source.filePath(sub)), target.filePath(sub));
 }
