@@ -60,7 +60,7 @@ inline std::vector<DrawRecord> randomWeeklyDraws(int count) {
 inline std::filesystem::path writeHistory(const char* folderName) {
     auto path = std::filesystem::temp_directory_path() / folderName;
     std::filesystem::create_directories(path);
-    DrawFile(path).replaceViaTemporary(DrawFile::kMergeTemporary, randomWeeklyDraws(kHistory));
+    DrawFile(path).replace(randomWeeklyDraws(kHistory));
     return path;
 }
 

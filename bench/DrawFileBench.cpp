@@ -16,7 +16,7 @@ std::filesystem::path writeHistory(int draws) {
             38389.0 + 7 * i, {1 + i % 50, 2 + i % 50, 3 + i % 50, 4 + i % 50, 5 + i % 50}, i % 10));
     kav::DrawFile file(folder);
     file.createWithSeed();
-    file.replaceViaTemporary(kav::DrawFile::kMergeTemporary, records);
+    file.replace(records);
     return folder;
 }
 

@@ -46,17 +46,36 @@ DayCount parseDateOption(const std::string& option, const std::string& text) {
     return *date;
 }
 
+// "1,3,8": every item a row 1..12; an empty list or an empty item ("", "1,,3", "1,2,") is
+// refused alike.
 std::vector<int> parseRows(const std::string& text) {
     std::vector<int> rows;
-    std::stringstream in(text);
-    std::string item;
-    while (std::getline(in, item, ',')) {
+    for (std::size_t start = 0;;) {
+        const std::size_t comma = text.find(',', start);
+        const std::string item = text.substr(start, comma - start);
+        if (item.empty())
+            throw UsageError("--lock: leere Angabe in \"" + text +
+                             "\" (Tippreihen 1..12, durch Kommas getrennt, z. B. 1,3,8)");
         const auto row = parseInteger(item);
         if (!row || *row < 1 || *row > TipSheet::kRows)
             throw UsageError("--lock: keine Tippreihe 1..12: " + item);
         rows.push_back(*row - 1);
+        if (comma == std::string::npos)
+            return rows;
+        start = comma + 1;
     }
-    return rows;
+}
+
+// A settings file named on the command line that is a folder would otherwise be ignored
+// silently.
+void checkSettingsOption(const QString& option) {
+    if (option.isEmpty())
+        return;
+    const std::filesystem::path file = option.toStdString();
+    std::error_code ec;
+    if (std::filesystem::is_directory(file, ec))
+        throw UsageError("--settings: " + file.string() +
+                         " ist ein Ordner; erwartet wird eine Einstellungsdatei");
 }
 
 // Splits the arguments into the global options and the command with its own arguments.
@@ -234,7 +253,8 @@ void startTool(Workspace& ws, const GlobalOptions& g, const CliCommand& command,
         ws.endPicker.set(ws.today());
     if (!command.needsDrawFile)
         return;
-    if (!ws.drawFile().exists())
+    // Only a missing file is missing: a folder in its place fails its read with that reason.
+    if (ws.drawFile().state() == DrawFileState::Missing)
         throw IoError("Die Ziehungsdatei " + ws.drawFile().path().string() +
                       " fehlt (kavanto-cli init legt sie an).");
     SpeedButton5Click(ws);
@@ -251,6 +271,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     GlobalOptions globals;
     try {
         globals = parseGlobals(args, rest);
+        checkSettingsOption(globals.settingsFile);
     } catch (const UsageError& e) {
         err << "kavanto-cli: " << e.what() << '\n';
         return kExitUsage;
@@ -276,6 +297,13 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         };
         ws.shortDayNames = platform::systemShortDayNames();
         const std::filesystem::path settingsFile = platform::settingsFile(globals.settingsFile);
+        // A file that is not there (or a folder that is not) leaves the settings at their
+        // defaults: said, so a mistyped name does not pass unnoticed.
+        std::error_code ec;
+        if (!globals.defaults && !globals.settingsFile.isEmpty() &&
+            !std::filesystem::exists(settingsFile, ec))
+            err << "kavanto-cli: --settings: " << settingsFile.string()
+                << " gibt es nicht; es gelten die Standardeinstellungen\n";
         CliContext ctx{ws, ui, out, err, globals.json, settingsFile};
         ctx.errIsTerminal = &err == &std::cerr && ::isatty(STDERR_FILENO) == 1;
         startTool(ws, globals, *command, err);

@@ -31,7 +31,7 @@ std::string readBytes(const std::filesystem::path& path) {
 
 class CliAnalyses : public ::testing::Test {
 protected:
-    CliAnalyses() { DrawFile(cli.dataDir()).replaceViaTemporary("draws~", history()); }
+    CliAnalyses() { DrawFile(cli.dataDir()).replace(history()); }
 
     CliResult run(const std::string& end, std::vector<std::string> command) const {
         std::vector<std::string> args{"--json", "--today", "01.06.2024", "--end",

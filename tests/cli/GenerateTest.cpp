@@ -20,7 +20,7 @@ void writeDraws(const std::filesystem::path& folder) {
         draws.push_back(
             DrawRecord::make(dayCountFromCivil({2023, 5, 27}) + 7.0 * w,
                              {1 + w % 10, 12 + w % 9, 23 + w % 8, 34 + w % 7, 45 + w % 6}, w % 10));
-    DrawFile(folder).replaceViaTemporary(DrawFile::kMergeTemporary, draws);
+    DrawFile(folder).replace(draws);
 }
 
 class CliGenerate : public ::testing::Test {

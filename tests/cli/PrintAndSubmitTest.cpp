@@ -71,7 +71,7 @@ protected:
             DrawRecord::make(dayCountFromCivil({2024, 5, 25}), {5, 12, 30, 40, 50}, 3),
             DrawRecord::make(dayCountFromCivil({2024, 6, 1}), {1, 2, 3, 4, 54}, 0)};
         std::filesystem::create_directories(dir);
-        DrawFile(dir).replaceViaTemporary("draws~", draws);
+        DrawFile(dir).replace(draws);
         writeBytes(dir / "Script" / "Beispiel.vks",
                    readBytes(std::filesystem::path(KAVANTO_SOURCE_DIR) / "data" / "Script" /
                              "Beispiel.vks"));

@@ -40,7 +40,7 @@ class CliSheetAndDraws : public ::testing::Test {
 protected:
     CliSheetAndDraws() { storeDraws(kDraws); }
     void storeDraws(const std::vector<DrawRecord>& records) {
-        DrawFile(cli.dataDir()).replaceViaTemporary("draws~", records);
+        DrawFile(cli.dataDir()).replace(records);
     }
     std::vector<DrawRecord> stored() const { return DrawFile(cli.dataDir()).readAll().records; }
     QJsonObject runJson(const std::vector<std::string>& args) {

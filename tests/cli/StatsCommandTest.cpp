@@ -21,7 +21,7 @@ std::string weekText(int n) {
 class CliStats : public ::testing::Test {
 protected:
     void writeDraws(const std::vector<DrawRecord>& draws) {
-        DrawFile(cli.dataDir()).replaceViaTemporary(DrawFile::kMergeTemporary, draws);
+        DrawFile(cli.dataDir()).replace(draws);
     }
 
     // `stats KIND` over the window from week `start` to week `end`.

@@ -3,6 +3,7 @@
 
 #include "draws/DrawNavigation.h"
 #include "evaluation/DrawSelection.h"
+#include "support/FailingFileLayer.h"
 #include "support/WorkspaceFixture.h"
 
 namespace kav::test {
@@ -26,10 +27,7 @@ protected:
         ui.drawAnswers.push_back(answer);
         enterDraw(ws);
     }
-    bool temporaryFilesLeft() const {
-        return std::filesystem::exists(folder.path() / DrawFile::kMergeTemporary) ||
-               std::filesystem::exists(folder.path() / DrawFile::kDeleteTemporary);
-    }
+    bool temporaryFilesLeft() const { return !temporaryFilesIn(folder.path()).empty(); }
 };
 
 TEST_F(DrawMaintenance, TheDialogOpensOnTheDrawOfTheEndDateOrTheNewest) {
@@ -100,13 +98,18 @@ TEST_F(DrawMaintenance, AMissingOrEmptyFileStopsTheEntryBeforeTheDialog) {
 
 TEST_F(DrawMaintenance, AFailedRewriteLeavesTheDrawFileAsItWas) {
     const std::string before = readBytes(ws.drawFile().path());
-    // A folder in the way of the temporary file makes its creation fail.
-    std::filesystem::create_directory(folder.path() / DrawFile::kMergeTemporary);
-    std::filesystem::create_directory(folder.path() / DrawFile::kDeleteTemporary);
     showDrawOf(day(2024, 5, 25));
-
-    EXPECT_THROW(enter(draw(day(2024, 5, 25), {1, 2, 3, 4, 5}, 0)), IoError);
-    EXPECT_THROW(deleteCurrentDraw(ws), IoError);
+    // The temporary file cannot be created (a read-only folder).
+    FailingFileLayer forEntry(FailingFileLayer::Step::Open, 1, EROFS);
+    FailingFileLayer forDeletion(FailingFileLayer::Step::Open, 1, EROFS);
+    {
+        const FileLayerOverride failing(forEntry);
+        EXPECT_THROW(enter(draw(day(2024, 5, 25), {1, 2, 3, 4, 5}, 0)), IoError);
+    }
+    {
+        const FileLayerOverride failing(forDeletion);
+        EXPECT_THROW(deleteCurrentDraw(ws), IoError);
+    }
     EXPECT_EQ(readBytes(ws.drawFile().path()), before);
     EXPECT_EQ(ui.busyChanges, (std::vector<bool>{true, false}));
 }
@@ -141,10 +144,40 @@ TEST_F(DrawMaintenance, ADrawWithARepeatedNumberIsRefusedAndChangesNothing) {
     EXPECT_EQ(repeatedNumber(kDraws[0]), std::nullopt);
 }
 
-TEST_F(DrawMaintenance, AnEntryBeforeThePickersFirstDateIsStoredThenReported) {
+// The end date cannot go back to a draw dated before the picker's first date, or to a
+// damaged one; the entry is stored all the same, and that is no failure.
+TEST_F(DrawMaintenance, AnEntryIsNoFailureWhenTheEndDateCannotGoBack) {
     writeDraws({draw(day(2005, 1, 30), {1, 2, 3, 4, 5}, 0)});
-    EXPECT_THROW(enter(draw(day(2005, 1, 30), {6, 7, 8, 9, 10}, 1)), std::runtime_error);
+    ws.endPicker.set(roundToDay(day(2005, 2, 6)));
+    enter(draw(day(2005, 1, 30), {6, 7, 8, 9, 10}, 1));
     EXPECT_EQ(storedDraws().front().number(0), 6);
+
+    DrawRecord damaged = draw(day(2024, 5, 25), {1, 2, 3, 4, 5}, 0);
+    damaged.date = -1e300;
+    writeDraws({damaged});
+    enter(draw(day(2024, 6, 8), {6, 7, 8, 9, 10}, 1));
+    EXPECT_EQ(storedDraws().size(), 2u);
+    EXPECT_TRUE(ui.errors.empty());
+}
+
+// The dialog runs without the lock: a draw another writer stored meanwhile stays.
+TEST_F(DrawMaintenance, TheEntryGoesIntoTheFileAsItIsAfterTheDialog) {
+    const DrawRecord theirs = draw(day(2024, 6, 8), {6, 7, 8, 9, 10}, 1);
+    const DrawRecord mine = draw(day(2024, 5, 25), {9, 8, 7, 6, 5}, 4);
+    struct OtherWriter : ScriptedInteraction {
+        DrawFile file;
+        DrawRecord theirs, mine;
+        OtherWriter(DrawFile f, DrawRecord t, DrawRecord m) : file(f), theirs(t), mine(m) {}
+        std::optional<DrawRecord> editDraw(const DrawRecord&) override {
+            file.append(theirs);
+            return mine;
+        }
+    } other(ws.drawFile(), theirs, mine);
+    Workspace here(folder.path(), other);
+    here.todayProvider = ws.todayProvider;
+    enterDraw(here);
+    EXPECT_EQ(storedDraws(),
+              (std::vector<DrawRecord>{kDraws[0], enteredRecord(mine), kDraws[2], theirs}));
 }
 
 TEST_F(DrawMaintenance, DeletingRemovesEveryDrawOfTheCurrentDateAndShowsTheNextOne) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "evaluation/TipFile.h"
 
+#include "support/FailingFileLayer.h"
 #include "support/WorkspaceFixture.h"
 
 namespace kav::test {
@@ -101,8 +102,12 @@ TEST_F(TipFile, JunkLoadsOnlyValidCellsIntoTwelveRows) {
 TEST_F(TipFile, AFailedSaveKeepsTheEarlierFile) {
     writeBytes(file("keep.hlt"), "1,2,3,4,5,6\r\n");
     setRow(0, {"3", "7", "15", "22", "40", "5"});
-    std::filesystem::create_directory(file("keep.hlt.kav~")); // the temporary file cannot be made
-    EXPECT_THROW(saveTipFile(ws.sheet, file("keep.hlt")), IoError);
+    {
+        // The temporary file cannot be made.
+        FailingFileLayer layer(FailingFileLayer::Step::Open, 1, EACCES);
+        const FileLayerOverride failing(layer);
+        EXPECT_THROW(saveTipFile(ws.sheet, file("keep.hlt")), IoError);
+    }
     EXPECT_EQ(readBytes(file("keep.hlt")), "1,2,3,4,5,6\r\n");
 
     EXPECT_THROW(saveTipFile(ws.sheet, file("no/such/folder.hlt")), IoError);

@@ -92,9 +92,7 @@ TEST(DrawService, ADrawFileSourceLeavesDamagedRecordsOut) {
     TemporaryFolder folder;
     DrawRecord damaged = draw(day(2005, 2, 20), {1, 2, 3, 4, 5}, 6);
     damaged.slotValues[6] = 12;
-    DrawFile(folder.path())
-        .replaceViaTemporary(DrawFile::kMergeTemporary,
-                             std::vector<DrawRecord>{DrawRecord::seed(), damaged});
+    DrawFile(folder.path()).replace(std::vector<DrawRecord>{DrawRecord::seed(), damaged});
     const DrawHistory history = DrawHistory::fromDrawFile(folder.path() / DrawFile::kFileName);
     EXPECT_EQ(history.drawsOn(kMinimumPickerDate, 50000),
               std::vector<DrawRecord>{DrawRecord::seed()});

@@ -37,7 +37,7 @@ void writeDraws(const std::filesystem::path& folder, int weeks) {
         draws.push_back(
             DrawRecord::make(dayCountFromCivil({2024, 6, 1}) - 7.0 * (weeks - 1 - w),
                              {1 + w % 10, 12 + w % 9, 23 + w % 8, 34 + w % 7, 45 + w % 6}, w % 10));
-    DrawFile(folder).replaceViaTemporary(DrawFile::kMergeTemporary, draws);
+    DrawFile(folder).replace(draws);
 }
 
 // What the window shows while an analysis runs, taken from inside the run.
@@ -271,8 +271,7 @@ void AnalysisWindowTest::screenshotOfTheComparisonWithChance() {
         QSKIP("KAVANTO_SCREENSHOT_DIR is not set");
     constexpr int kDraws = 1100;
     WindowFixture f(kMinimumPickerDate + 7 * (kDraws - 1) + 3);
-    DrawFile(f.folder())
-        .replaceViaTemporary(DrawFile::kMergeTemporary, bench::randomWeeklyDraws(kDraws));
+    DrawFile(f.folder()).replace(bench::randomWeeklyDraws(kDraws));
     f.startAndShow();
     f.window->resize(1000, 640);
     f.window->workspace().endPicker.set(kMinimumPickerDate);

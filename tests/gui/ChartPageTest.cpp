@@ -54,7 +54,7 @@ std::vector<DrawRecord> generatedHistory(int count) {
 }
 
 void writeDraws(const std::filesystem::path& folder, const std::vector<DrawRecord>& draws) {
-    DrawFile(folder).replaceViaTemporary(DrawFile::kMergeTemporary, draws);
+    DrawFile(folder).replace(draws);
 }
 
 // Hand-made draws that show the edges; the end date is week 4's.

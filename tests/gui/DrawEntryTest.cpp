@@ -116,7 +116,7 @@ void DrawEntryTest::okReturnsTheFieldsAndAbortReturnsNothing() {
 
 void DrawEntryTest::entryButtonStoresTheDialogsDrawSorted() {
     WindowFixture f;
-    DrawFile(f.folder()).replaceViaTemporary("draws~", kDraws);
+    DrawFile(f.folder()).replace(kDraws);
     f.startAndShow();
     f.ui->realDrawEntryDialog = true;
     f.window->pageControl->setCurrentIndex(3);
@@ -145,7 +145,7 @@ void DrawEntryTest::entryButtonStoresTheDialogsDrawSorted() {
 
 void DrawEntryTest::aNumberInTwoFieldsCannotBeConfirmed() {
     WindowFixture f;
-    DrawFile(f.folder()).replaceViaTemporary("draws~", kDraws);
+    DrawFile(f.folder()).replace(kDraws);
     f.startAndShow();
     f.ui->realDrawEntryDialog = true;
     f.window->pageControl->setCurrentIndex(3);
@@ -178,7 +178,7 @@ void DrawEntryTest::aNumberInTwoFieldsCannotBeConfirmed() {
 
 void DrawEntryTest::deleteButtonRemovesTheShownDraw() {
     WindowFixture f;
-    DrawFile(f.folder()).replaceViaTemporary("draws~", kDraws);
+    DrawFile(f.folder()).replace(kDraws);
     f.startAndShow();
     f.window->workspace().endPicker.set(dayCountFromCivil({2024, 5, 25}));
     f.window->runCommand([&] { SpeedButton5Click(f.window->workspace()); });

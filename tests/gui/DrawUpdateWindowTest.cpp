@@ -48,7 +48,7 @@ DrawRecord demo(int y, int m, int d) {
 }
 
 void writeDraws(const WindowFixture& f, const std::vector<DrawRecord>& records) {
-    DrawFile(f.folder()).replaceViaTemporary(DrawFile::kMergeTemporary, records);
+    DrawFile(f.folder()).replace(records);
 }
 
 } // namespace

@@ -170,10 +170,8 @@ void MainWindowTest::closingSavesTheSettings() {
 void MainWindowTest::altArrowsStepThroughTheDraws() {
     WindowFixture f;
     DrawFile(f.folder())
-        .replaceViaTemporary(
-            DrawFile::kMergeTemporary,
-            std::vector<DrawRecord>{DrawRecord::seed(),
-                                    DrawRecord::make(kMinimumPickerDate + 7, {1, 2, 3, 4, 5}, 6)});
+        .replace(std::vector<DrawRecord>{
+            DrawRecord::seed(), DrawRecord::make(kMinimumPickerDate + 7, {1, 2, 3, 4, 5}, 6)});
     f.startAndShow();
     QApplication::setActiveWindow(f.window.get());
     QCOMPARE(f.window->workspace().current.index, 1);

@@ -36,8 +36,7 @@ void save(QWidget& widget, const QString& name) {
 
 // The window over the benchmarks' 1,100-draw history, as a user who has kept it for years.
 void startOverHistory(WindowFixture& f) {
-    DrawFile(f.folder())
-        .replaceViaTemporary(DrawFile::kMergeTemporary, bench::randomWeeklyDraws(bench::kHistory));
+    DrawFile(f.folder()).replace(bench::randomWeeklyDraws(bench::kHistory));
     f.startAndShow();
 }
 

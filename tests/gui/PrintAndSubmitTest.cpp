@@ -89,7 +89,7 @@ QImage paintedTicket(const TipPrintout& printout, int dpi = 50) {
 // A window over two draws, a filled sheet, Klickwerk "installed" and one template.
 struct SubmitFixture : WindowFixture {
     SubmitFixture() {
-        DrawFile(folder()).replaceViaTemporary("draws~", kDraws);
+        DrawFile(folder()).replace(kDraws);
         startAndShow();
         Workspace& ws = window->workspace();
         const std::array<const char*, 6> row{"5", "12", "23", "34", "45", "3"};

@@ -25,9 +25,7 @@ namespace {
 
 // A draw file, so that no start reaches for the draw-data service.
 void writeSeedDraw(const WindowFixture& f) {
-    DrawFile(f.folder())
-        .replaceViaTemporary(DrawFile::kMergeTemporary,
-                             std::vector<DrawRecord>{DrawRecord::seed()});
+    DrawFile(f.folder()).replace(std::vector<DrawRecord>{DrawRecord::seed()});
 }
 
 // A value for every entry of the store, none of them its default.

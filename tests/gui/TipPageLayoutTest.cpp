@@ -24,7 +24,7 @@ const std::vector<DrawRecord> kDraws{
 
 struct LayoutFixture : WindowFixture {
     LayoutFixture() {
-        DrawFile(folder()).replaceViaTemporary("draws~", kDraws);
+        DrawFile(folder()).replace(kDraws);
         startAndShow();
     }
     gui::TipOverviewPage& page() { return *window->tipPage; }

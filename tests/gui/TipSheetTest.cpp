@@ -28,7 +28,7 @@ const std::vector<DrawRecord> kDraws{
 
 struct SheetFixture : WindowFixture {
     SheetFixture() {
-        DrawFile(folder()).replaceViaTemporary("draws~", kDraws);
+        DrawFile(folder()).replace(kDraws);
         startAndShow();
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));

@@ -4,6 +4,7 @@
 #include "QtHttpClient.h"
 #include "draws/DrawServiceProtocol.h"
 #include "draws/InternetUpdate.h"
+#include "evaluation/DrawSelection.h"
 
 #include <QJsonArray>
 #include <iostream>
@@ -32,13 +33,21 @@ int runUpdate(CliContext& ctx, const CommandArgs& arguments) {
         };
 
     Workspace& ws = ctx.ws;
-    // Without a draw file, as on the window's first start: the seed draw, then every
-    // later draw up to today.
-    if (!ws.drawFile().exists()) {
-        ws.drawFile().createWithSeed();
+    const DrawFile file = ws.drawFile();
+    const FileLock lock = file.lock(); // from the seed draw to the last appended one
+    // Without a draw (no file, an empty one, a fragment), as on the window's first start:
+    // the seed draw, then every later draw up to today.
+    switch (file.provideWithSeed()) {
+    case DrawFile::Provided::Created:
         ws.endPicker.set(roundToDay(DrawRecord::seed().date));
-        ctx.err << "kavanto-cli: " << ws.drawFile().path().string()
+        ctx.err << "kavanto-cli: " << file.path().string()
                 << " mit der Ziehung vom 06.02.2005 angelegt\n";
+        break;
+    case DrawFile::Provided::Restored:
+        ctx.err << "kavanto-cli: " << restoredBackupText(file) << '\n';
+        break;
+    case DrawFile::Provided::Present:
+        break;
     }
     platform::QtHttpClient client;
     const UpdateResult result = updateDrawDatabase(ws, client, parameters);

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/SettingsValues.h"
 
+#include "base/AtomicFile.h"
+#include "base/IoError.h"
+
 #include <bit>
 #include <charconv>
 #include <fstream>
@@ -147,20 +150,9 @@ bool writeSettingsFile(const std::filesystem::path& path, const SettingsValues& 
     std::error_code ec;
     if (path.has_parent_path())
         std::filesystem::create_directories(path.parent_path(), ec);
-    std::filesystem::path temporary = path;
-    temporary += ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out << formatSettingsFile(values);
-        out.flush();
-        if (!out) {
-            std::filesystem::remove(temporary, ec);
-            return false;
-        }
-    }
-    std::filesystem::rename(temporary, path, ec);
-    if (ec) {
-        std::filesystem::remove(temporary, ec);
+    try {
+        writeFileAtomically(path, formatSettingsFile(values));
+    } catch (const IoError&) {
         return false;
     }
     return true;

@@ -37,7 +37,7 @@ std::string formatSettingsFile(const SettingsValues& values);
 
 // Reads a store file; a missing or unreadable file gives no values.
 SettingsValues readSettingsFile(const std::filesystem::path& path);
-// Writes atomically (temporary file, then rename); false when it could not be written.
+// Writes through the safe-write path; false when it could not be written.
 bool writeSettingsFile(const std::filesystem::path& path, const SettingsValues& values);
 
 } // namespace kav

@@ -19,13 +19,13 @@ void createMainWindowState(Workspace& ws, const SettingsValues& settings, std::u
 
 void startUp(Workspace& ws) {
     ws.endPicker.set(ws.today());
-    runGuarded(ws, [&] { SpeedButton5Click(ws); });
+    runGuarded(ws, [&] { selectCurrentDrawAtStart(ws); });
     runGuarded(ws, [&] { SpeedButton2Click(ws); });
 }
 
 void onFirstShow(Workspace& ws) {
     ws.endPicker.set(ws.today());
-    runGuarded(ws, [&] { SpeedButton5Click(ws); });
+    runGuarded(ws, [&] { selectCurrentDrawAtStart(ws); });
     ws.windowStart = ws.startPicker.value;
 }
 

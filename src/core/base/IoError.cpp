@@ -54,13 +54,17 @@ const char* reasonText(int errnum) {
 
 } // namespace
 
+std::string ioReasonText(int errnum) {
+    if (const char* reason = reasonText(errnum))
+        return reason;
+    return "Systemfehler " + std::to_string(errnum) + " (" + std::strerror(errnum) + ")";
+}
+
 std::string ioErrorText(const std::string& action, const std::filesystem::path& path, int errnum) {
     std::string text = "E/A-Fehler beim " + action + " von \"" + path.string() + "\"";
     if (errnum == 0)
         return text;
-    if (const char* reason = reasonText(errnum))
-        return text + ": " + reason;
-    return text + ": Systemfehler " + std::to_string(errnum) + " (" + std::strerror(errnum) + ")";
+    return text + ": " + ioReasonText(errnum);
 }
 
 } // namespace kav

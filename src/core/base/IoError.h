@@ -17,4 +17,8 @@ public:
 // the system gave one, the reason.
 std::string ioErrorText(const std::string& action, const std::filesystem::path& path, int errnum);
 
+// Why a file operation failed, in German ("Zugriff verweigert"); rare reasons keep the
+// system's words behind a German lead.
+std::string ioReasonText(int errnum);
+
 } // namespace kav

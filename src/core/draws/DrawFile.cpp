@@ -1,8 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "draws/DrawFile.h"
 
+#include "base/AtomicFile.h"
+#include "base/FileLayer.h"
+
 #include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
 #include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace kav {
 namespace {
@@ -15,29 +22,40 @@ struct FileCloser {
 };
 using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
-FilePtr openFile(const std::filesystem::path& path, const char* mode, const char* action) {
-    errno = 0;
-    FilePtr f(std::fopen(path.c_str(), mode));
-    if (!f)
-        throw IoError(ioErrorText(action, path, errno));
-    return f;
+// Long enough for the window's update to answer a request, short enough that a second
+// writer does not seem to hang.
+std::chrono::milliseconds& configuredLockWait() {
+    static std::chrono::milliseconds wait{5000};
+    return wait;
 }
 
-void writeRecord(std::FILE* f, const DrawRecord& record, const std::filesystem::path& path) {
-    const auto bytes = record.encode();
-    errno = 0;
-    if (std::fwrite(bytes.data(), 1, bytes.size(), f) != bytes.size())
-        throw IoError(ioErrorText("Schreiben", path, errno));
+std::string encoded(std::span<const DrawRecord> records) {
+    std::string bytes;
+    bytes.reserve(records.size() * kRecordSize);
+    for (const DrawRecord& record : records) {
+        const auto e = record.encode();
+        bytes.append(e.begin(), e.end());
+    }
+    return bytes;
 }
 
-// Flushes and closes, reporting a failure (a full disk often shows only here).
-void closeChecked(FilePtr& f, const std::filesystem::path& path) {
-    errno = 0;
-    const bool flushed = std::fflush(f.get()) == 0 && !std::ferror(f.get());
-    const int flushErr = errno;
-    const bool closed = std::fclose(f.release()) == 0;
-    if (!flushed || !closed)
-        throw IoError(ioErrorText("Schreiben", path, flushErr ? flushErr : errno));
+std::string busyText(const LockHolder& holder) {
+    const std::string who =
+        holder.processId ? holder.program + " (Prozess " + std::to_string(*holder.processId) + ")"
+                         : "einem anderen Programm";
+    return "Die Ziehungsdatei wird gerade von " + who +
+           " benutzt. Es wurde nichts geändert. Versuchen Sie es noch einmal, sobald das "
+           "andere Programm fertig ist.";
+}
+
+DrawFileState stateOf(const std::filesystem::path& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0)
+        return errno == ENOENT ? DrawFileState::Missing : DrawFileState::NotAFile;
+    if (!S_ISREG(info.st_mode))
+        return DrawFileState::NotAFile;
+    return static_cast<std::uint64_t>(info.st_size) < kRecordSize ? DrawFileState::NoWholeRecord
+                                                                  : DrawFileState::HoldsDraws;
 }
 
 } // namespace
@@ -50,15 +68,31 @@ bool DrawFile::exists() const {
     return std::filesystem::is_regular_file(path_, ec);
 }
 
+DrawFileState DrawFile::state() const {
+    return stateOf(path_);
+}
+
+std::string DrawFile::notAFileText() const {
+    std::error_code ec;
+    if (std::filesystem::is_directory(path_, ec))
+        return ioErrorText("Lesen", path_, EISDIR) +
+               ". An der Stelle der Ziehungsdatei liegt ein Ordner; benennen Sie ihn um.";
+    return ioErrorText("Lesen", path_, 0) + ": Das ist keine gewöhnliche Datei.";
+}
+
 DrawSnapshot DrawFile::readAll() const {
     return readDrawRecords(path_);
 }
 
 DrawSnapshot readDrawRecords(const std::filesystem::path& path) {
-    FilePtr f = openFile(path, "rb", "Lesen");
+    errno = 0;
+    FilePtr f(std::fopen(path.c_str(), "rb"));
+    if (!f)
+        throw IoError(ioErrorText("Lesen", path, errno));
     std::vector<std::uint8_t> bytes;
     std::uint8_t buffer[64 * kRecordSize];
     std::size_t got = 0;
+    errno = 0;
     while ((got = std::fread(buffer, 1, sizeof buffer, f.get())) > 0)
         bytes.insert(bytes.end(), buffer, buffer + got);
     if (std::ferror(f.get()))
@@ -75,10 +109,54 @@ DrawSnapshot readDrawRecords(const std::filesystem::path& path) {
     return snapshot;
 }
 
+std::chrono::milliseconds DrawFile::lockWait() {
+    return configuredLockWait();
+}
+
+void DrawFile::setLockWait(std::chrono::milliseconds wait) {
+    configuredLockWait() = wait;
+}
+
+FileLock DrawFile::lock() const {
+    try {
+        return FileLock(folder_ / kLockFileName, lockWait());
+    } catch (const FileLockBusy& busy) {
+        throw IoError(busyText(busy.holder()));
+    }
+}
+
+void DrawFile::removeLeftTemporaries() const {
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(folder_, ec), end; !ec && it != end;
+         it.increment(ec)) {
+        if (isTemporaryNameFor(it->path().filename().string(), kFileName))
+            fileLayer().remove(it->path());
+    }
+}
+
 void DrawFile::createWithSeed() const {
-    FilePtr f = openFile(path_, "wb", "Anlegen");
-    writeRecord(f.get(), DrawRecord::seed(), path_);
-    closeChecked(f, path_);
+    const std::array<DrawRecord, 1> seed{DrawRecord::seed()};
+    replace(seed);
+}
+
+DrawFile::Provided DrawFile::provideWithSeed() const {
+    const FileLock held = lock();
+    switch (state()) {
+    case DrawFileState::HoldsDraws:
+        return Provided::Present;
+    case DrawFileState::NotAFile:
+        throw IoError(notAFileText());
+    case DrawFileState::Missing:
+    case DrawFileState::NoWholeRecord:
+        break;
+    }
+    const std::filesystem::path backup = folder_ / kBackupName;
+    if (stateOf(backup) == DrawFileState::HoldsDraws) {
+        renameDurably(backup, path_);
+        return Provided::Restored;
+    }
+    createWithSeed();
+    return Provided::Created;
 }
 
 void DrawFile::append(const DrawRecord& record) const {
@@ -87,79 +165,94 @@ void DrawFile::append(const DrawRecord& record) const {
     updater.close();
 }
 
-void DrawFile::replaceViaTemporary(const std::string& temporaryName,
-                                   std::span<const DrawRecord> records) const {
-    const std::filesystem::path temporary = folder_ / temporaryName;
-    try {
-        FilePtr f = openFile(temporary, "wb", "Anlegen");
-        for (const DrawRecord& record : records)
-            writeRecord(f.get(), record, temporary);
-        closeChecked(f, temporary);
-    } catch (const IoError&) {
-        std::error_code ignored;
-        std::filesystem::remove(temporary, ignored);
-        throw;
-    }
-    // rename() replaces the draw file in one step: there is no moment without it.
-    std::error_code ec;
-    std::filesystem::rename(temporary, path_, ec);
-    if (ec) {
-        std::filesystem::remove(temporary, ec);
-        throw IoError(ioErrorText("Umbenennen", temporary, ec.value()));
-    }
+void DrawFile::replace(std::span<const DrawRecord> records) const {
+    const FileLock held = lock();
+    removeLeftTemporaries();
+    writeFileAtomically(path_, encoded(records));
 }
 
-DrawFile::Updater::Updater(const DrawFile& file) : path_(file.path()) {
-    errno = 0;
-    file_ = std::fopen(path_.c_str(), "r+b");
-    if (!file_)
-        file_ = std::fopen(path_.c_str(), "w+b");
-    if (!file_)
-        throw IoError(ioErrorText("Öffnen", path_, errno));
-    if (std::fseek(file_, 0, SEEK_END) != 0) {
-        const int err = errno;
-        close();
+DrawFile::Updater::Updater(const DrawFile& file) : lock_(file.lock()), path_(file.path()) {
+    FileLayer& layer = fileLayer();
+    int err = layer.open(path_, O_RDWR, 0, fd_);
+    if (err == ENOENT) {
+        err = layer.open(path_, O_RDWR | O_CREAT | O_EXCL, 0666, fd_);
+        if (!err)
+            syncFolder(file.folder());
+    }
+    if (err)
+        throw IoError(ioErrorText("Öffnen", path_, err));
+    struct stat info {};
+    if (::fstat(fd_, &info) != 0) {
+        err = errno;
+        layer.close(fd_);
+        fd_ = -1;
         throw IoError(ioErrorText("Lesen", path_, err));
     }
-    const long size = std::ftell(file_);
-    count_ = size > 0 ? static_cast<std::size_t>(size) / kRecordSize : 0;
+    count_ = static_cast<std::size_t>(info.st_size) / kRecordSize;
+    syncedCount_ = count_;
 }
 
 DrawFile::Updater::~Updater() {
-    if (file_)
-        std::fclose(file_);
+    if (fd_ < 0)
+        return;
+    // Left by an error: the whole records appended so far stay and go to the disk.
+    if (syncedCount_ != count_)
+        fileLayer().sync(fd_);
+    fileLayer().close(fd_);
 }
 
 std::optional<DrawRecord> DrawFile::Updater::lastRecord() {
     if (count_ == 0)
         return std::nullopt;
     std::uint8_t bytes[kRecordSize];
-    if (std::fseek(file_, static_cast<long>((count_ - 1) * kRecordSize), SEEK_SET) != 0 ||
-        std::fread(bytes, 1, kRecordSize, file_) != kRecordSize)
-        throw IoError(ioErrorText("Lesen", path_, errno));
+    errno = 0;
+    const ssize_t got =
+        ::pread(fd_, bytes, kRecordSize, static_cast<off_t>((count_ - 1) * kRecordSize));
+    if (got != static_cast<ssize_t>(kRecordSize))
+        throw IoError(ioErrorText("Lesen", path_, got < 0 ? errno : EIO));
     return DrawRecord::decode(bytes);
 }
 
 void DrawFile::Updater::append(const DrawRecord& record) {
-    if (!file_)
+    if (fd_ < 0)
         throw IoError(ioErrorText("Schreiben", path_, EBADF));
-    if (std::fseek(file_, static_cast<long>(count_ * kRecordSize), SEEK_SET) != 0)
-        throw IoError(ioErrorText("Schreiben", path_, errno));
-    writeRecord(file_, record, path_);
-    errno = 0;
-    if (std::fflush(file_) != 0)
-        throw IoError(ioErrorText("Schreiben", path_, errno));
+    const auto bytes = record.encode();
+    if (const int err =
+            writeAllAt(fileLayer(), fd_, bytes.data(), bytes.size(), count_ * kRecordSize)) {
+        ++count_;
+        throw IoError(ioErrorText("Schreiben", path_, err) + ". " + rollBack());
+    }
     ++count_;
+    if (count_ - syncedCount_ >= kRecordsPerSync)
+        sync();
+}
+
+void DrawFile::Updater::sync() {
+    if (fd_ < 0 || syncedCount_ == count_)
+        return;
+    if (const int err = fileLayer().sync(fd_))
+        throw IoError(ioErrorText("Sichern", path_, err) + ". " + rollBack());
+    syncedCount_ = count_;
+}
+
+std::string DrawFile::Updater::rollBack() {
+    // The file ends where it ended at the last sync again: no part of a record, and no
+    // record whose storing is reported as failed, stays.
+    const std::size_t lost = count_ - syncedCount_;
+    fileLayer().truncate(fd_, syncedCount_ * kRecordSize);
+    count_ = syncedCount_;
+    return lost == 1
+               ? "Diese Ziehung wurde nicht gespeichert."
+               : "Die letzten " + std::to_string(lost) + " Ziehungen wurden nicht gespeichert.";
 }
 
 void DrawFile::Updater::close() {
-    if (!file_)
+    if (fd_ < 0)
         return;
-    std::FILE* f = file_;
-    file_ = nullptr;
-    errno = 0;
-    if (std::fclose(f) != 0)
-        throw IoError(ioErrorText("Schließen", path_, errno));
+    sync();
+    // Once synced, the records are on the disk: an error of close itself loses nothing.
+    fileLayer().close(fd_);
+    fd_ = -1;
 }
 
 } // namespace kav

@@ -122,19 +122,25 @@ ImportCounts importDrawsFromCsv(Workspace& ws, const std::filesystem::path& file
                                  ". Es wurde nichts importiert.");
     }
     const DrawFile drawFile = ws.drawFile();
-    const std::vector<DrawRecord> stored =
-        drawFile.exists() ? ws.readDraws().records : std::vector<DrawRecord>{};
+    const auto storedDraws = [&] {
+        return drawFile.exists() ? ws.readDraws().records : std::vector<DrawRecord>{};
+    };
 
-    DrawMerge merge = mergeDrawsByDate(stored, imported, false);
-    ImportCounts counts{merge.added, merge.unchanged, merge.conflicts, false};
-    if (merge.conflicts > 0 && (choice == ConflictChoice::Replace ||
-                                (choice == ConflictChoice::Ask &&
-                                 ws.ui.askYesNo(conflictQuestion(merge), kImportCaption)))) {
-        merge = mergeDrawsByDate(stored, imported, true);
-        counts.conflictsReplaced = true;
+    bool replace = choice == ConflictChoice::Replace;
+    if (choice == ConflictChoice::Ask) {
+        // Asked without the lock, so no other writer waits for the user's answer.
+        const DrawMerge preview = mergeDrawsByDate(storedDraws(), imported, false);
+        replace =
+            preview.conflicts > 0 && ws.ui.askYesNo(conflictQuestion(preview), kImportCaption);
     }
+    // The merge goes into the file as it is under the lock; the counts are those of that
+    // merge (the same whether conflicts are replaced or kept).
+    const FileLock lock = drawFile.lock();
+    const DrawMerge merge = mergeDrawsByDate(storedDraws(), imported, replace);
+    const ImportCounts counts{merge.added, merge.unchanged, merge.conflicts,
+                              replace && merge.conflicts > 0};
     if (counts.added > 0 || counts.conflictsReplaced)
-        drawFile.replaceViaTemporary(DrawFile::kMergeTemporary, merge.records);
+        drawFile.replace(merge.records);
     return counts;
 }
 

@@ -39,8 +39,9 @@ struct ImportCounts {
 
 // The CSV import: reads and checks the whole file first (a bad line fails the import
 // with its line number and reason, and the draw file stays untouched), merges by date,
-// asks about conflicts (or takes `choice`), and writes the draw file through a temporary
-// file. Works without a draw file (it is created). Refuses while the update runs.
+// asks about conflicts (or takes `choice`), then merges into the file as it is under the
+// draw file's lock and writes it through the safe-write path. Works without a draw file
+// (it is created). Refuses while the update runs.
 ImportCounts importDrawsFromCsv(Workspace& ws, const std::filesystem::path& file,
                                 ConflictChoice choice);
 

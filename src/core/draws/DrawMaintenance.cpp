@@ -82,25 +82,29 @@ void enterDraw(Workspace& ws) {
     const DrawSnapshot snapshot = ws.readDraws();
     if (snapshot.empty())
         throw IoError(ioErrorText("Lesen", ws.drawFile().path(), 0) +
-                      ": Die Datei enthält keine Ziehung.");
+                      ": Die Datei enthält keine Ziehung. Laden Sie zuerst Ziehungen "
+                      "(\"Datenbank aktualisieren\", \"CSV importieren...\" oder "
+                      "kavanto-cli init).");
     const DrawRecord target = editTarget(snapshot, ws.endPicker.value);
 
     if (const std::optional<DrawRecord> answer = ws.ui.editDraw(target)) {
         const DrawRecord entry = enteredRecord(*answer);
         requireStorable(entry);
+        // The dialog ran without the lock; the file as it is now is what the entry goes
+        // into, so a draw another writer stored meanwhile stays.
         const DrawFile file = ws.drawFile();
-        if (entry.date > snapshot.records.back().date)
+        const FileLock lock = file.lock();
+        const DrawSnapshot current = file.readAll();
+        if (current.empty() || entry.date > current.records.back().date)
             file.append(entry);
         else
-            file.replaceViaTemporary(DrawFile::kMergeTemporary,
-                                     mergedRecords(snapshot.records, entry));
+            file.replace(mergedRecords(current.records, entry));
     }
 
-    const DayCount targetDay = roundToDay(target.date);
-    if (!ws.endPicker.set(targetDay))
-        throw std::runtime_error("Das Datum " + formatShortDate(targetDay) +
-                                 " liegt vor dem frühesten zulässigen Datum " +
-                                 formatShortDate(ws.endPicker.minimum) + ".");
+    // Back to the draw the dialog was opened with. A date the picker refuses (a stored
+    // draw dated before its first date, a damaged one) leaves the end date where it is:
+    // the entry is stored, and that is no failure.
+    ws.endPicker.set(roundToDay(target.date));
     SpeedButton5Click(ws);
 }
 
@@ -108,12 +112,14 @@ void deleteCurrentDraw(Workspace& ws) {
     refuseWhileUpdating(ws);
     {
         BusyCursor busy(ws.ui);
+        const DrawFile file = ws.drawFile();
+        const FileLock lock = file.lock();
         const DrawSnapshot snapshot = ws.readDraws();
         std::vector<DrawRecord> kept;
         kept.reserve(snapshot.size());
         std::copy_if(snapshot.records.begin(), snapshot.records.end(), std::back_inserter(kept),
                      [&](const DrawRecord& r) { return r.date != ws.current.date; });
-        ws.drawFile().replaceViaTemporary(DrawFile::kDeleteTemporary, kept);
+        file.replace(kept);
     }
     SpeedButton5Click(ws);
 }

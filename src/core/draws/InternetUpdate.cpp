@@ -2,6 +2,8 @@
 #include "draws/InternetUpdate.h"
 
 #include "app/Workspace.h"
+#include "base/AtomicFile.h"
+#include "base/FileLayer.h"
 #include "base/IntegerText.h"
 #include "base/TextLines.h"
 #include "base/Windows1252.h"
@@ -125,11 +127,8 @@ std::string unreachableText(const std::string& address, int failures) {
            "\"Internet-Optionen\" eintragen, dann erneut aktualisieren.";
 }
 
-// Whether the draw file holds at least one whole record; never throws.
 bool holdsADraw(const DrawFile& file) {
-    std::error_code ec;
-    const auto size = std::filesystem::file_size(file.path(), ec);
-    return !ec && size >= kRecordSize;
+    return file.state() == DrawFileState::HoldsDraws;
 }
 
 } // namespace
@@ -212,20 +211,20 @@ void rebuildDrawDatabase(Workspace& ws) {
         return;
 
     const DrawFile file = ws.drawFile();
+    // Held through the whole rebuild: the update inside takes it again, and no other
+    // writer sees the file between the backup and the new draws.
+    const FileLock lock = file.lock();
     const std::filesystem::path backup = file.folder() / kRebuildBackupName;
     const bool backedUp = file.exists();
-    std::error_code ec;
-    if (backedUp) {
-        std::filesystem::rename(file.path(), backup, ec);
-        if (ec)
-            throw IoError(ioErrorText("Umbenennen", file.path(), ec.value()));
-    }
+    if (backedUp)
+        renameDurably(file.path(), backup);
     const auto restoreBackup = [&] {
-        std::error_code restoreError;
-        std::filesystem::rename(backup, file.path(), restoreError);
-        if (restoreError)
-            throw IoError(ioErrorText("Wiederherstellen", backup, restoreError.value()) +
-                          ". Die bisherigen Ziehungen liegen in " + backup.string() + ".");
+        try {
+            renameDurably(backup, file.path());
+        } catch (const IoError& e) {
+            throw IoError(std::string(e.what()) + ". Die bisherigen Ziehungen liegen in " +
+                          backup.string() + ".");
+        }
     };
     try {
         if (ws.internetUpdate)
@@ -238,7 +237,7 @@ void rebuildDrawDatabase(Workspace& ws) {
     if (!backedUp)
         return;
     if (holdsADraw(file)) {
-        std::filesystem::remove(backup, ec);
+        fileLayer().remove(backup);
         return;
     }
     restoreBackup();

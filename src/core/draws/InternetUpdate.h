@@ -3,6 +3,7 @@
 
 #include "base/DayCount.h"
 #include "base/HttpClient.h"
+#include "draws/DrawFile.h"
 
 #include <cstddef>
 #include <functional>
@@ -45,14 +46,15 @@ struct UpdateResult {
 // one date step after the newest stored draw (or after the end date when the file is
 // empty) up to today, and appends one record per draw line received. While it runs the
 // update buttons are disabled, the stop button shows, the draw file's other writers
-// refuse, and the window stays responsive (the client keeps it so during a request,
-// processPendingInput between requests). It ends when the dates pass today, the stop
-// button is clicked (before the next request), the service sends a "Mitteilung" (shown
-// as plain text), or the service could not be reached `unreachableLimit` times in a row
-// (told to the user with the ways to get draws); it then selects the newest draw and
-// evaluates the sheet. Throws IoError for a failed file operation and runtime_error for
-// a proxy port that is not a port number or an unusable service address, each after the
-// idle state is back (buttons enabled, stop button hidden, file closed).
+// refuse (in another process they wait for its lock, then report), the records it
+// appends reach the disk before it returns, and the window stays responsive (the client keeps it so
+// during a request, processPendingInput between requests). It ends when the dates pass today, the
+// stop button is clicked (before the next request), the service sends a "Mitteilung" (shown as
+// plain text), or the service could not be reached `unreachableLimit` times in a row (told to the
+// user with the ways to get draws); it then selects the newest draw and evaluates the sheet. Throws
+// IoError for a failed file operation and runtime_error for a proxy port that is not a port number
+// or an unusable service address, each after the idle state is back (buttons enabled, stop button
+// hidden, file closed).
 UpdateResult updateDrawDatabase(Workspace& ws, HttpClient& client,
                                 const UpdateParameters& parameters);
 
@@ -61,13 +63,15 @@ UpdateResult updateDrawDatabase(Workspace& ws, HttpClient& client,
 void installInternetUpdate(Workspace& ws, HttpClient& client, UpdateParameters parameters);
 
 // "Datenbank neu anlegen": asks (message lines 3, 4, 5 with the end date), then rebuilds
-// the draw file by the update from the end date on. The old file is kept as a backup
-// until the new one holds at least one draw: when the update brings none, it comes back
-// and the user is told. Does nothing while an update runs.
+// the draw file by the update from the end date on, holding the draw file's lock
+// throughout. The old file is kept as a backup until the new one holds at least one draw:
+// when the update brings none, it comes back and the user is told (and a rebuild cut off
+// by a crash gets it back from DrawFile::provideWithSeed at the next start). Does nothing
+// while an update runs.
 void rebuildDrawDatabase(Workspace& ws);
 
 // The name of the rebuild's backup in the program folder.
-inline constexpr const char* kRebuildBackupName = "ZahlenKav.bak";
+inline constexpr const char* kRebuildBackupName = DrawFile::kBackupName;
 
 // The draw file's writers (entry, deletion, import) call this first: while the update
 // holds the file open they refuse with a message (runtime_error).

@@ -10,17 +10,40 @@ namespace kav {
 void createMissingDrawFile(Workspace& ws) {
     ws.ui.showMessage(ws.messages.line(msg::ReadDrawsFirst), "");
     const DrawFile file = ws.drawFile();
-    if (!file.exists()) {
-        file.createWithSeed();
+    // Held through the first update too (which takes it again), so the new file is
+    // filled before another writer sees it.
+    const FileLock lock = file.lock();
+    switch (file.provideWithSeed()) {
+    case DrawFile::Provided::Created:
         ws.endPicker.set(roundToDay(DrawRecord::seed().date));
         if (ws.internetUpdate)
             ws.internetUpdate(ws);
+        break;
+    case DrawFile::Provided::Restored:
+        ws.ui.showMessage(restoredBackupText(file), "");
+        break;
+    case DrawFile::Provided::Present:
+        break;
     }
     ws.endPicker.set(ws.today());
 }
 
+std::string restoredBackupText(const DrawFile& file) {
+    return "Eine Neuanlage der Datenbank wurde unterbrochen, bevor sie eine Ziehung geladen "
+           "hatte. Die bisherigen Ziehungen aus " +
+           std::string(DrawFile::kBackupName) + " sind wieder in " + file.path().string() + ".";
+}
+
+void selectCurrentDrawAtStart(Workspace& ws) {
+    if (ws.drawFile().state() == DrawFileState::NoWholeRecord) {
+        createMissingDrawFile(ws);
+        return;
+    }
+    SpeedButton5Click(ws);
+}
+
 void SpeedButton5Click(Workspace& ws) {
-    if (!ws.drawFile().exists()) {
+    if (ws.drawFile().state() == DrawFileState::Missing) {
         createMissingDrawFile(ws);
         return;
     }

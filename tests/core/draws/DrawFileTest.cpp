@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "draws/DrawFile.h"
 
+#include "support/FailingFileLayer.h"
 #include "support/WorkspaceFixture.h"
 
 #include <gtest/gtest.h>
@@ -67,31 +68,154 @@ TEST_F(DrawFileTest, UpdaterCreatesAMissingFileAndKnowsTheLastRecord) {
 TEST_F(DrawFileTest, ReplacementReplacesOnlyAfterACompleteWrite) {
     file.createWithSeed();
     const std::vector<DrawRecord> two{DrawRecord::seed(), draw(38395.0, {1, 2, 3, 4, 5}, 1)};
-    file.replaceViaTemporary(DrawFile::kMergeTemporary, two);
+    file.replace(two);
     EXPECT_EQ(file.readAll().records, two);
-    EXPECT_FALSE(std::filesystem::exists(folder.path() / DrawFile::kMergeTemporary));
+    EXPECT_EQ(temporaryFilesIn(folder.path()), std::vector<std::string>{});
 }
 
 TEST_F(DrawFileTest, ReplacementFailingHalfwayKeepsTheOriginal) {
     file.createWithSeed();
     const std::string original = readBytes(file.path());
-    // The temporary name leads to a device that accepts the open and fails every write
-    // with "no space left", as a full disk does halfway through.
-    std::filesystem::create_symlink("/dev/full", folder.path() / DrawFile::kDeleteTemporary);
+    // A full disk halfway through the temporary file.
+    FailingFileLayer layer = FailingFileLayer::afterBytes(100);
+    const FileLayerOverride failing(layer);
     std::vector<DrawRecord> many(1000, DrawRecord::seed());
-    EXPECT_THROW(file.replaceViaTemporary(DrawFile::kDeleteTemporary, many), IoError);
+    try {
+        file.replace(many);
+        ADD_FAILURE() << "no error";
+    } catch (const IoError& e) {
+        // The temporary file, the draw file and the reason are named.
+        const std::string text = e.what();
+        EXPECT_NE(text.find("temporären Datei \"" + folder.path().string() + "/.ZahlenKav.dat."),
+                  std::string::npos)
+            << text;
+        EXPECT_NE(text.find("Kein Speicherplatz mehr auf dem Gerät"), std::string::npos) << text;
+        EXPECT_NE(text.find("ZahlenKav.dat\" ist unverändert."), std::string::npos) << text;
+    }
     EXPECT_EQ(readBytes(file.path()), original);
-    EXPECT_FALSE(std::filesystem::exists(folder.path() / DrawFile::kDeleteTemporary));
+    EXPECT_EQ(temporaryFilesIn(folder.path()), std::vector<std::string>{});
 }
 
-TEST_F(DrawFileTest, ReplacementIntoAnUnwritableTemporaryKeepsTheOriginal) {
+TEST_F(DrawFileTest, TheStateTellsMissingFromEmptyFromAFolder) {
+    EXPECT_EQ(file.state(), DrawFileState::Missing);
+    writeBytes(file.path(), "");
+    EXPECT_EQ(file.state(), DrawFileState::NoWholeRecord);
+    writeBytes(file.path(), std::string(15, 'x'));
+    EXPECT_EQ(file.state(), DrawFileState::NoWholeRecord);
+    writeBytes(file.path(), std::string(16, 'x'));
+    EXPECT_EQ(file.state(), DrawFileState::HoldsDraws);
+    std::filesystem::remove(file.path());
+    std::filesystem::create_directory(file.path());
+    EXPECT_EQ(file.state(), DrawFileState::NotAFile);
+    // A folder is no missing file: its read says what it is.
+    try {
+        file.readAll();
+        ADD_FAILURE() << "read a folder";
+    } catch (const IoError& e) {
+        EXPECT_NE(std::string(e.what()).find("Das ist ein Verzeichnis"), std::string::npos)
+            << e.what();
+    }
+}
+
+// `init`, the first start and an update without draws: a file without a whole record gets
+// the seed draw, or the draws a cut-off rebuild left in its backup.
+TEST_F(DrawFileTest, ProvidingTheSeedDraw) {
+    const auto seed = DrawRecord::seed().encode();
+    const std::string seedBytes(seed.begin(), seed.end());
+    const std::vector<DrawRecord> old{DrawRecord::seed(), draw(38395.0, {1, 2, 3, 4, 5}, 1)};
+    const struct {
+        const char* name;
+        std::optional<std::string> before; // nullopt: no file
+        bool backup;
+        DrawFile::Provided expected;
+    } cases[] = {
+        {"missing", std::nullopt, false, DrawFile::Provided::Created},
+        {"empty", "", false, DrawFile::Provided::Created},
+        {"fragment", "ABCDEFG", false, DrawFile::Provided::Created},
+        {"holds draws", seedBytes + "X", false, DrawFile::Provided::Present},
+        {"missing after a cut-off rebuild", std::nullopt, true, DrawFile::Provided::Restored},
+        {"empty after a cut-off rebuild", "", true, DrawFile::Provided::Restored},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TemporaryFolder here;
+        const DrawFile f(here.path());
+        if (c.before)
+            writeBytes(f.path(), *c.before);
+        if (c.backup) {
+            std::string bytes;
+            for (const DrawRecord& r : old) {
+                const auto e = r.encode();
+                bytes.append(e.begin(), e.end());
+            }
+            writeBytes(here.path() / DrawFile::kBackupName, bytes);
+        }
+        EXPECT_EQ(f.provideWithSeed(), c.expected);
+        if (c.expected == DrawFile::Provided::Created) {
+            EXPECT_EQ(readBytes(f.path()), seedBytes);
+        }
+        if (c.expected == DrawFile::Provided::Present) {
+            EXPECT_EQ(readBytes(f.path()), *c.before);
+        }
+        if (c.expected == DrawFile::Provided::Restored) {
+            EXPECT_EQ(f.readAll().records, old);
+            EXPECT_FALSE(std::filesystem::exists(here.path() / DrawFile::kBackupName));
+        }
+    }
+    std::filesystem::create_directory(file.path());
+    EXPECT_THROW(file.provideWithSeed(), IoError);
+}
+
+TEST_F(DrawFileTest, TheSeedDrawIsNeverLeftHalfWritten) {
+    // A full disk at every byte of the seed record, and a failing sync, close or rename.
+    std::vector<FailingFileLayer> failures;
+    for (std::size_t n = 0; n < kRecordSize; ++n)
+        failures.push_back(FailingFileLayer::afterBytes(n));
+    for (const auto step : {FailingFileLayer::Step::Sync, FailingFileLayer::Step::Close,
+                            FailingFileLayer::Step::Rename})
+        failures.emplace_back(step, 1, EIO);
+    for (FailingFileLayer& layer : failures) {
+        TemporaryFolder here;
+        const DrawFile f(here.path());
+        {
+            const FileLayerOverride failing(layer);
+            EXPECT_THROW(f.provideWithSeed(), IoError);
+        }
+        EXPECT_EQ(f.state(), DrawFileState::Missing);
+        EXPECT_EQ(temporaryFilesIn(here.path()), std::vector<std::string>{});
+        // The next try succeeds as if nothing had happened.
+        EXPECT_EQ(f.provideWithSeed(), DrawFile::Provided::Created);
+    }
+}
+
+TEST_F(DrawFileTest, AFailedAppendLeavesNoPartOfTheRecord) {
     file.createWithSeed();
-    // A folder in the temporary file's place cannot be opened for writing.
-    std::filesystem::create_directory(folder.path() / DrawFile::kMergeTemporary);
-    EXPECT_THROW(file.replaceViaTemporary(DrawFile::kMergeTemporary,
-                                          std::vector<DrawRecord>{DrawRecord::seed()}),
-                 IoError);
-    EXPECT_EQ(file.readAll().size(), 1u);
+    const std::string original = readBytes(file.path());
+    const DrawRecord next = draw(38395.0, {1, 2, 3, 4, 5}, 0);
+    for (std::size_t n = 0; n < kRecordSize; ++n) {
+        FailingFileLayer layer = FailingFileLayer::afterBytes(n);
+        const FileLayerOverride failing(layer);
+        EXPECT_THROW(file.append(next), IoError);
+        EXPECT_EQ(readBytes(file.path()), original) << n;
+    }
+    // A failed sync takes the record out again: the entry is reported as not stored.
+    FailingFileLayer syncFails(FailingFileLayer::Step::Sync, 1, EIO);
+    {
+        const FileLayerOverride failing(syncFails);
+        EXPECT_THROW(file.append(next), IoError);
+    }
+    EXPECT_EQ(readBytes(file.path()), original);
+    file.append(next);
+    EXPECT_EQ(file.readAll().size(), 2u);
+}
+
+TEST_F(DrawFileTest, AppendsAreSyncedBeforeTheyReturn) {
+    FailingFileLayer counting;
+    const FileLayerOverride layer(counting);
+    file.append(DrawRecord::seed());
+    EXPECT_EQ(counting.calls(FailingFileLayer::Step::Sync), 2u); // the new file's folder, the file
+    file.append(draw(38395.0, {1, 2, 3, 4, 5}, 0));
+    EXPECT_EQ(counting.calls(FailingFileLayer::Step::Sync), 3u);
 }
 
 TEST_F(DrawFileTest, DamagedRecordsAreCountedAndKept) {

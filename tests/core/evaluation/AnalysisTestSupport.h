@@ -25,7 +25,7 @@ inline std::vector<DrawRecord> weeklyHistory(int weeks) {
 class StoppingWorkspace : public ScriptedInteraction {
 public:
     StoppingWorkspace(const std::vector<DrawRecord>& draws, int stopAt) : stopAt_(stopAt) {
-        DrawFile(folder.path()).replaceViaTemporary(DrawFile::kMergeTemporary, draws);
+        DrawFile(folder.path()).replace(draws);
         ws.evaluationSwitch = true;
         ws.todayProvider = [] { return dayCountFromCivil({2024, 6, 1}); };
         ws.startPicker.set(roundToDay(draws.front().date));

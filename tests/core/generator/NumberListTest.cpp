@@ -2,6 +2,7 @@
 #include "generator/NumberList.h"
 
 #include "base/IoError.h"
+#include "support/FailingFileLayer.h"
 #include "support/TemporaryFolder.h"
 #include "support/WorkspaceFixture.h"
 
@@ -151,9 +152,12 @@ TEST(NumberList, FilesRoundTripAndAFailedSaveKeepsTheOldList) {
 
     // The temporary file cannot be made: the save fails and the list stays as it was.
     const std::string saved = readBytes(path);
-    std::filesystem::create_directory(path.string() + ".kav~");
     NumberBoxes other = checkedWith({{2, "5"}});
-    EXPECT_THROW(saveNumberList(other, kListNumbers, path), IoError);
+    {
+        FailingFileLayer layer(FailingFileLayer::Step::Open, 1, EACCES);
+        const FileLayerOverride failing(layer);
+        EXPECT_THROW(saveNumberList(other, kListNumbers, path), IoError);
+    }
     EXPECT_EQ(readBytes(path), saved);
 
     EXPECT_THROW(loadNumberList(NumberBoxes{}, kListNumbers, folder.path() / "fehlt.hlw"), IoError);
