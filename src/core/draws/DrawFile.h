@@ -27,6 +27,10 @@ struct DrawSnapshot {
 // IoError when it is missing or cannot be read.
 DrawSnapshot readDrawRecords(const std::filesystem::path& path);
 
+// The records of a draw file's bytes: every whole record in order, a trailing fragment
+// shorter than a record left out, damaged records counted. The file readers use it.
+DrawSnapshot parseDrawRecords(std::span<const std::uint8_t> bytes);
+
 // "ZahlenKav.dat" in the program folder: a headerless sequence of 16-byte records in
 // ascending date order. A trailing fragment shorter than a record is never read, and
 // writers append at the last whole-record boundary, so a fragment is overwritten.

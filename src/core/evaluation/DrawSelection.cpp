@@ -20,7 +20,8 @@ void createMissingDrawFile(Workspace& ws) {
 }
 
 void SpeedButton5Click(Workspace& ws) {
-    if (!ws.drawFile().exists()) {
+    // A held snapshot was read from the file, so the file is there.
+    if (!ws.heldDraws && !ws.drawFile().exists()) {
         createMissingDrawFile(ws);
         return;
     }
