@@ -4,16 +4,28 @@
 #include <QApplication>
 #include <QHelpEvent>
 #include <QLabel>
+#include <QPointer>
 #include <QTabBar>
 #include <QTextDocument>
 #include <QToolTip>
 
 namespace kav::gui {
 
+namespace {
+
+void makePlain(QObject* object) {
+    // The tooltip's own label is left as it is: it shows the escaped form of the plain
+    // tooltips below, which must be read as rich text.
+    if (auto* label = qobject_cast<QLabel*>(object); label && !label->inherits("QTipLabel"))
+        label->setTextFormat(Qt::PlainText);
+}
+
+} // namespace
+
 QString plainToolTip(const QString& text) {
-    // Escaped and kept in one paragraph with its own line breaks: rich text that shows
-    // exactly the characters of `text`, whatever they look like.
-    return text.isEmpty() ? text : Qt::convertFromPlainText(text, Qt::WhiteSpacePre);
+    // Escaped, its line breaks kept: rich text that shows exactly the characters of
+    // `text`, whatever they look like, and still wraps a long hint between its words.
+    return text.isEmpty() ? text : Qt::convertFromPlainText(text, Qt::WhiteSpaceNormal);
 }
 
 void showPlainToolTip(const QPoint& globalPos, const QString& text, QWidget* widget) {
@@ -21,15 +33,21 @@ void showPlainToolTip(const QPoint& globalPos, const QString& text, QWidget* wid
 }
 
 void PlainTextGuard::install() {
-    if (qApp->findChild<PlainTextGuard*>(QString(), Qt::FindDirectChildrenOnly))
+    // Once per application; the guard dies with it, and a later application gets its own.
+    static QPointer<PlainTextGuard> installed;
+    if (installed)
         return;
-    qApp->installEventFilter(new PlainTextGuard(qApp));
+    installed = new PlainTextGuard(qApp);
+    qApp->installEventFilter(installed);
+    // Labels polished before the guard came (a page that measured itself while the window
+    // was being built) are set now.
+    for (QWidget* widget : QApplication::allWidgets())
+        makePlain(widget);
 }
 
 bool PlainTextGuard::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Polish) {
-        if (auto* label = qobject_cast<QLabel*>(watched))
-            label->setTextFormat(Qt::PlainText);
+        makePlain(watched);
         return false;
     }
     if (event->type() != QEvent::ToolTip || !watched->isWidgetType())

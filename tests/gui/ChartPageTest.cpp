@@ -3,6 +3,7 @@
 #include "DatabasePage.h"
 #include "DatePickerEdit.h"
 #include "TipOverviewPage.h"
+#include "ShownToolTip.h"
 #include "WindowFixture.h"
 #include "draws/DrawFile.h"
 #include "generator/Random.h"
@@ -237,7 +238,7 @@ void ChartPageTest::hoveringABarShowsItsXAndY() {
     QCOMPARE(page.barText(119), QString());
 
     emit page.series2->hovered(true, 1, page.series2Bars);
-    QTRY_COMPARE(QToolTip::text(), QString("100: 0"));
+    QTRY_COMPARE(shownToolTip(), QString("100: 0"));
     emit page.series2->hovered(false, 1, page.series2Bars);
     QTRY_VERIFY(!QToolTip::isVisible());
 }

@@ -6,6 +6,7 @@
 #include "GuiInteraction.h"
 #include "LottoZahlen.h"
 #include "Scriptwahl.h"
+#include "ShownToolTip.h"
 #include "WindowFixture.h"
 #include "Zahlenwahl.h"
 
@@ -16,7 +17,6 @@
 #include <QLabel>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTextDocumentFragment>
 #include <QTimer>
 #include <QToolTip>
 #include <QtTest>
@@ -28,11 +28,6 @@ namespace {
 
 // Markup that would show as bold text and fetch an image if it were taken for HTML.
 const QString kMarkup = "<img src='x.png'><b>fett</b> & <a href='x'>Link</a>";
-
-// What a tooltip shows, as text.
-QString shownToolTip() {
-    return QTextDocumentFragment::fromHtml(QToolTip::text()).toPlainText();
-}
 
 void sendToolTipEvent(QWidget* widget, QPoint at) {
     QHelpEvent event(QEvent::ToolTip, at, widget->mapToGlobal(at));
