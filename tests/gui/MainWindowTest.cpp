@@ -2,9 +2,9 @@
 #include "CalculationPage.h"
 #include "DatabasePage.h"
 #include "InternetPage.h"
+#include "ShownToolTip.h"
 #include "TipOverviewPage.h"
 #include "TipSheetView.h"
-#include "ShownToolTip.h"
 #include "WindowFixture.h"
 #include "app/SettingsValues.h"
 
