@@ -1,23 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Any bytes as an answer of the draw-data service and as a CSV file of draws: whatever a
-// parser takes must be a proper draw (five distinct numbers 1..54, a key 0..9, a date from
-// 06.02.2005 to today), and nothing may crash or read out of bounds.
+// Any bytes as an answer of the draw-data service, as the internet update reads it:
+// whatever it takes must be a proper draw (five distinct numbers 1..54, a key 0..9) that
+// the service's own line format gives back unchanged, and nothing may crash or read out of
+// bounds. The same bytes also go through the address and date checks of the update.
+#include "FuzzWorkspace.h"
+
 #include "base/TextLines.h"
 #include "base/Windows1252.h"
-#include "draws/DrawCsv.h"
 #include "draws/DrawServiceProtocol.h"
 
 #include <algorithm>
-#include <cstdint>
-#include <cstdlib>
-#include <string_view>
 
 namespace {
-
-void require(bool condition) {
-    if (!condition)
-        std::abort();
-}
 
 bool properNumbers(std::array<int, 5> numbers, int key) {
     std::sort(numbers.begin(), numbers.end());
@@ -29,23 +23,25 @@ bool properNumbers(std::array<int, 5> numbers, int key) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string_view text(reinterpret_cast<const char*>(data), size);
-    for (const std::string_view line : kav::textLines(text))
-        if (const auto draw = kav::parseDrawLine(line))
-            require(properNumbers(draw->numbers, draw->key));
-    (void)kav::fromWindows1252(text);
-    (void)kav::toWindows1252(text);
-    (void)kav::normaliseServiceAddress(text);
-
-    constexpr kav::DayCount kToday = 45444; // 01.06.2024
-    try {
-        for (const kav::DrawRecord& record : kav::parseDrawCsv(text, kToday)) {
-            require(!kav::drawProblem(record, kToday));
-            require(properNumbers({record.number(0), record.number(1), record.number(2),
-                                   record.number(3), record.number(4)},
-                                  record.key()));
-        }
-    } catch (const kav::DrawCsvError&) {
+    using kav::fuzz::require;
+    const std::string_view body = kav::fuzz::asText(data, size);
+    const kav::ServiceAnswer answer = kav::readServiceAnswer(body);
+    const std::size_t lines = kav::textLines(body).size();
+    require(answer.stoppedAtLine ? answer.draws.size() < lines : answer.draws.size() == lines);
+    require(!answer.message || answer.stoppedAtLine);
+    for (const kav::DrawLine& draw : answer.draws) {
+        require(properNumbers(draw.numbers, draw.key));
+        const auto record = kav::DrawRecord::make(45444.0, draw.numbers, draw.key);
+        const auto again = kav::parseDrawLine(kav::drawLineText("x", record, "rest"));
+        require(again && again->numbers == draw.numbers && again->key == draw.key);
     }
+    // A message is shown as UTF-8 text; the conversion keeps every byte of any answer.
+    require(kav::toWindows1252(kav::fromWindows1252(body)) == body);
+
+    if (const auto address = kav::normaliseServiceAddress(body))
+        require(address->find_first_of("?#@ \\\r\n") == std::string::npos &&
+                kav::normaliseServiceAddress(*address) == address);
+    if (const auto date = kav::parseCompactDate(body))
+        require(kav::formatCompactDate(*date) == body);
     return 0;
 }

@@ -4,31 +4,34 @@
 #include "app/Workspace.h"
 #include "support/ScriptedInteraction.h"
 
-#include <filesystem>
-#include <fstream>
-#include <string>
-#include <unistd.h>
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
 
 namespace kav::fuzz {
 
-// A workspace over a program folder of its own for one fuzzing process.
+// A fresh workspace for one input, so that an input gives the same run whenever it is
+// replayed. Its program folder lies below /dev/null: the targets work in memory, and a
+// command that still tried to write a file would fail (even as root) instead of leaving
+// anything behind.
 struct FuzzWorkspace {
-    FuzzWorkspace()
-        : folder(std::filesystem::temp_directory_path() /
-                 ("kavanto-fuzz-" + std::to_string(::getpid()))) {
-        std::filesystem::create_directories(folder);
+    FuzzWorkspace() {
         ws.evaluationSwitch = true;
         ws.todayProvider = [] { return dayCountFromCivil({2026, 12, 9}); };
     }
 
-    void writeFile(const std::string& name, const std::uint8_t* data, std::size_t size) const {
-        std::ofstream(folder / name, std::ios::binary | std::ios::trunc)
-            .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-    }
-
-    std::filesystem::path folder;
     test::ScriptedInteraction ui;
-    Workspace ws{folder, ui};
+    Workspace ws{"/dev/null/kavanto-fuzz", ui};
 };
+
+inline std::string_view asText(const std::uint8_t* data, std::size_t size) {
+    return {reinterpret_cast<const char*>(data), size};
+}
+
+// A broken promise of a parser: a crash the fuzzer reports like any other.
+inline void require(bool condition) {
+    if (!condition)
+        std::abort();
+}
 
 } // namespace kav::fuzz

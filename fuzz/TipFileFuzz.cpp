@@ -1,22 +1,30 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Any bytes as a tip file: the sheet takes what fits into twelve rows and its cells only
-// ever hold valid text.
+// Any bytes as a tip file: the sheet takes what fits into twelve rows, its cells only ever
+// hold valid text, and the sheet saved again loads back the same.
 #include "FuzzWorkspace.h"
 
 #include "evaluation/TipFile.h"
 
-#include <cstdlib>
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static kav::fuzz::FuzzWorkspace f;
-    f.writeFile("fuzz.hlt", data, size);
-    kav::TipSheet sheet;
-    kav::loadTipFile(sheet, f.folder / "fuzz.hlt");
-    for (int r = 0; r < kav::TipSheet::kRows; ++r)
-        for (int c = 0; c < kav::TipSheet::kColumns; ++c) {
+    using kav::TipSheet;
+    using kav::fuzz::require;
+    TipSheet sheet;
+    kav::loadTipText(sheet, kav::fuzz::asText(data, size));
+    for (int r = 0; r < TipSheet::kRows; ++r)
+        for (int c = 0; c < TipSheet::kColumns; ++c) {
             const std::string& text = sheet.cell(r, c);
-            if (kav::validatedCellText(text, c == kav::TipSheet::kKeyColumn) != text)
-                std::abort();
+            require(kav::validatedCellText(text, c == TipSheet::kKeyColumn) == text);
         }
+    // The saved text holds the rows whose first cell is filled, in order, and reads back.
+    TipSheet again;
+    kav::loadTipText(again, kav::tipFileText(sheet));
+    int line = 0;
+    for (int r = 0; r < TipSheet::kRows; ++r) {
+        if (sheet.cell(r, 0).empty())
+            continue;
+        for (int c = 0; c < TipSheet::kColumns; ++c)
+            require(again.cell(line, c) == sheet.cell(r, c));
+        ++line;
+    }
     return 0;
 }

@@ -2,6 +2,7 @@
 #include "ChartPage.h"
 
 #include "DatePickerEdit.h"
+#include "PlainText.h"
 #include "QtConversions.h"
 #include "ScalingStyle.h"
 #include "WrappingRow.h"
@@ -115,7 +116,7 @@ ChartPage::ChartPage(CommandHost& commandHost, QWidget* parent)
 
     connect(series2, &QBarSeries::hovered, this, [this](bool entered, int index, QBarSet*) {
         if (entered)
-            QToolTip::showText(QCursor::pos(), barText(index), chart1);
+            showPlainToolTip(QCursor::pos(), barText(index), chart1);
         else
             QToolTip::hideText();
     });

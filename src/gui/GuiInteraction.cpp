@@ -4,12 +4,13 @@
 #include "LoEingab.h"
 #include "ProgramStart.h"
 #include "QtConversions.h"
-#include "Zahlenwahl.h"
 #include "Scriptwahl.h"
+#include "Zahlenwahl.h"
 
 #include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 
 namespace kav::gui {
@@ -82,12 +83,16 @@ bool GuiInteraction::askYesNo(const std::string& text, const std::string& captio
 std::optional<std::string> GuiInteraction::askText(const std::string& caption,
                                                    const std::string& prompt,
                                                    const std::string& defaultText) {
-    bool ok = false;
-    const QString answer = QInputDialog::getText(window_, qs(caption), qs(prompt),
-                                                 QLineEdit::Normal, qs(defaultText), &ok);
-    if (!ok)
+    QInputDialog dialog(window_);
+    dialog.setWindowTitle(qs(caption));
+    dialog.setLabelText(qs(prompt));
+    dialog.setTextValue(qs(defaultText));
+    // The prompt comes from the message table, which a language file replaces: plain text.
+    for (QLabel* label : dialog.findChildren<QLabel*>())
+        label->setTextFormat(Qt::PlainText);
+    if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return answer.toStdString();
+    return dialog.textValue().toStdString();
 }
 
 void GuiInteraction::processPendingInput() {
@@ -136,7 +141,8 @@ std::optional<DrawRecord> GuiInteraction::editDraw(const DrawRecord& preset) {
     return runDrawEntry(window_, preset);
 }
 
-std::optional<std::filesystem::path> GuiInteraction::chooseSaveFile(const FileDialogRequest& request) {
+std::optional<std::filesystem::path>
+GuiInteraction::chooseSaveFile(const FileDialogRequest& request) {
     QFileDialog dialog(dialogParent(window_), {},
                        qs((request.initialFolder / request.proposedName).string()),
                        qtFileFilter(request.filter));
@@ -147,7 +153,8 @@ std::optional<std::filesystem::path> GuiInteraction::chooseSaveFile(const FileDi
     return std::filesystem::path(dialog.selectedFiles().front().toStdString());
 }
 
-std::optional<std::filesystem::path> GuiInteraction::chooseOpenFile(const FileDialogRequest& request) {
+std::optional<std::filesystem::path>
+GuiInteraction::chooseOpenFile(const FileDialogRequest& request) {
     QFileDialog dialog(dialogParent(window_), {}, qs(request.initialFolder.string()),
                        qtFileFilter(request.filter));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);

@@ -7,6 +7,7 @@
 #include "DatabasePage.h"
 #include "DrawUpdateCommands.h"
 #include "InternetPage.h"
+#include "PlainText.h"
 #include "ProgramLocations.h"
 #include "QtConversions.h"
 #include "QtLanguage.h"
@@ -120,6 +121,8 @@ TForm1::TForm1(StartParameters parameters, QWidget* parent)
     actionAbgeben->setEnabled(true);
     connect(actionAbgeben, &QAction::triggered, this, submit);
     qApp->installEventFilter(this);
+    // Labels and tooltips show texts from outside as they are, never as markup.
+    PlainTextGuard::install();
     // The built-in texts are German; Qt's own texts and the calendars follow them.
     applyQtLanguage(QStringLiteral("de"));
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "StatusPanel.h"
 
+#include "PlainText.h"
+
 #include <QHelpEvent>
 #include <QPainter>
 #include <QStyle>
@@ -28,7 +30,7 @@ bool StatusPanel::isElided() const {
 bool StatusPanel::event(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
         if (isElided())
-            QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), text(), this);
+            showPlainToolTip(static_cast<QHelpEvent*>(event)->globalPos(), text(), this);
         else
             QToolTip::hideText();
         return true;

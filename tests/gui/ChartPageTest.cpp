@@ -2,6 +2,7 @@
 #include "ChartPage.h"
 #include "DatabasePage.h"
 #include "DatePickerEdit.h"
+#include "ShownToolTip.h"
 #include "TipOverviewPage.h"
 #include "WindowFixture.h"
 #include "draws/DrawFile.h"
@@ -237,7 +238,7 @@ void ChartPageTest::hoveringABarShowsItsXAndY() {
     QCOMPARE(page.barText(119), QString());
 
     emit page.series2->hovered(true, 1, page.series2Bars);
-    QTRY_COMPARE(QToolTip::text(), QString("100: 0"));
+    QTRY_COMPARE(shownToolTip(), QString("100: 0"));
     emit page.series2->hovered(false, 1, page.series2Bars);
     QTRY_VERIFY(!QToolTip::isVisible());
 }

@@ -49,6 +49,22 @@ public:
                                                  return true;
                                              });
         });
+        // 132 bytes on the wire that unpack to 100,000: the limit holds for what arrives
+        // unpacked, so a small compressed answer cannot fill the memory.
+        server.Get("/gzip-bomb", [](const httplib::Request&, httplib::Response& res) {
+            static const char packed[] =
+                "\x1f\x8b\x08\x00\x00\x00\x00\x00\x02\x03\xed\xc1\x31\x01\x00\x00"
+                "\x00\xc2\xa0\xde\x4b\x6f\x0d\x0f\xa0\x00\x00\x00\x00\x00\x00\x00"
+                "\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00"
+                "\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00"
+                "\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00"
+                "\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00"
+                "\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00"
+                "\x00\x00\x00\x00\x00\x00\x00\x00\x00\x80\x57\x03\x24\x97\xe1\xff"
+                "\xa0\x86\x01\x00";
+            res.set_header("Content-Encoding", "gzip");
+            res.set_content(std::string(packed, sizeof packed - 1), "application/octet-stream");
+        });
         server.Get("/set-cookie", [](const httplib::Request&, httplib::Response& res) {
             res.set_header("Set-Cookie", "session=abc; Path=/");
             res.set_content("ok", "text/plain");
@@ -118,6 +134,8 @@ private slots:
             << "/big" << 5000 << 4999 << int(F::TooLarge) << false;
         QTest::newRow("chunked body over the limit")
             << "/big-chunked" << 5000 << 4999 << int(F::TooLarge) << false;
+        QTest::newRow("compressed body unpacking over the limit")
+            << "/gzip-bomb" << 5000 << 4999 << int(F::TooLarge) << false;
         QTest::newRow("body at the limit") << "/big" << 5000 << 5000 << int(F::None) << false;
     }
     void failures() {

@@ -97,7 +97,10 @@ DrawSnapshot readDrawRecords(const std::filesystem::path& path) {
         bytes.insert(bytes.end(), buffer, buffer + got);
     if (std::ferror(f.get()))
         throw IoError(ioErrorText("Lesen", path, errno));
+    return parseDrawRecords(bytes);
+}
 
+DrawSnapshot parseDrawRecords(std::span<const std::uint8_t> bytes) {
     DrawSnapshot snapshot;
     const std::size_t count = bytes.size() / kRecordSize;
     snapshot.records.reserve(count);

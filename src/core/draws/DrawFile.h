@@ -28,6 +28,10 @@ struct DrawSnapshot {
 // IoError when it is missing or cannot be read.
 DrawSnapshot readDrawRecords(const std::filesystem::path& path);
 
+// The records of a draw file's bytes: every whole record in order, a trailing fragment
+// shorter than a record left out, damaged records counted. The file readers use it.
+DrawSnapshot parseDrawRecords(std::span<const std::uint8_t> bytes);
+
 // What lies at the draw file's place.
 enum class DrawFileState {
     Missing,       // nothing

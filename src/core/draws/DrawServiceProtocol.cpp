@@ -2,6 +2,7 @@
 #include "draws/DrawServiceProtocol.h"
 
 #include "base/IntegerText.h"
+#include "base/TextLines.h"
 
 #include <algorithm>
 #include <cctype>
@@ -156,6 +157,20 @@ std::string drawLineText(std::string_view leadingField, const DrawRecord& record
     line += "," + std::to_string(record.key()) + ";";
     line += rest;
     return line;
+}
+
+ServiceAnswer readServiceAnswer(std::string_view body) {
+    ServiceAnswer answer;
+    for (const std::string_view line : textLines(body)) {
+        const auto draw = parseDrawLine(line);
+        if (!draw) {
+            answer.stoppedAtLine = true;
+            answer.message = body.find("Mitteilung") != std::string_view::npos;
+            break;
+        }
+        answer.draws.push_back(*draw);
+    }
+    return answer;
 }
 
 } // namespace kav

@@ -47,6 +47,17 @@ struct DrawLine {
 // or its key is not 0..9: nothing out of range may reach the draw file.
 std::optional<DrawLine> parseDrawLine(std::string_view line);
 
+// A whole answer as the update takes it: the draw lines from the top (split at CR LF, LF
+// or CR), up to the first line that is not a draw line, where reading stops; the draws
+// before it count. An answer stopped so that holds the word "Mitteilung" is a message to
+// the user, shown whole.
+struct ServiceAnswer {
+    std::vector<DrawLine> draws;
+    bool stoppedAtLine = false; // a line that is not a draw line ended the reading
+    bool message = false;
+};
+ServiceAnswer readServiceAnswer(std::string_view body);
+
 // The line the service answers for one draw, without a line end:
 // "<leading>,n1,n2,n3,n4,n5,key;<rest>".
 std::string drawLineText(std::string_view leadingField, const DrawRecord& record,

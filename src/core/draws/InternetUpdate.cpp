@@ -5,7 +5,6 @@
 #include "base/AtomicFile.h"
 #include "base/FileLayer.h"
 #include "base/IntegerText.h"
-#include "base/TextLines.h"
 #include "base/Windows1252.h"
 #include "draws/DrawServiceProtocol.h"
 #include "evaluation/DrawSelection.h"
@@ -96,23 +95,20 @@ std::string statusPanelText(const HttpResponse& response) {
                : response.statusText;
 }
 
-// Appends one record per draw line of the answer for `date`. Returns false at the first
-// line that is not a draw line; the rest of the answer is skipped, records already
-// appended stay.
-bool appendDrawLines(Workspace& ws, DrawFile::Updater& file, DayCount date, std::string_view body,
-                     UpdateResult& result) {
-    for (const std::string_view line : textLines(body)) {
-        const auto draw = parseDrawLine(line);
-        if (!draw)
-            return false;
-        file.append(DrawRecord::make(static_cast<double>(date), draw->numbers, draw->key));
+// Appends one record per draw line of the answer for `date`, up to the first line that is
+// not a draw line (the rest of the answer is skipped, records already appended stay).
+ServiceAnswer appendDrawLines(Workspace& ws, DrawFile::Updater& file, DayCount date,
+                              std::string_view body, UpdateResult& result) {
+    ServiceAnswer answer = readServiceAnswer(body);
+    for (const DrawLine& draw : answer.draws) {
+        file.append(DrawRecord::make(static_cast<double>(date), draw.numbers, draw.key));
         ++result.added;
         ws.current.date = static_cast<double>(date);
         ws.drawCaption = ws.shortDayNames[static_cast<std::size_t>(weekdayOf(date))] + " " +
                          formatCaptionDate(date) + "   ";
         ws.ui.repaint();
     }
-    return true;
+    return answer;
 }
 
 std::string unreachableText(const std::string& address, int failures) {
@@ -169,8 +165,7 @@ UpdateResult updateDrawDatabase(Workspace& ws, HttpClient& client,
             // An error status, a redirect loop or an oversized answer yields no draw.
             if (!response.failed() && response.statusCode < 400) {
                 ws.responseBuffer = response.body;
-                if (!appendDrawLines(ws, file, date, response.body, result) &&
-                    response.body.find("Mitteilung") != std::string::npos) {
+                if (appendDrawLines(ws, file, date, response.body, result).message) {
                     result.message = fromWindows1252(response.body);
                     result.end = UpdateEnd::Message;
                     ws.ui.showMessage(*result.message, "");

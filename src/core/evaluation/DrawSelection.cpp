@@ -43,7 +43,8 @@ void selectCurrentDrawAtStart(Workspace& ws) {
 }
 
 void SpeedButton5Click(Workspace& ws) {
-    if (ws.drawFile().state() == DrawFileState::Missing) {
+    // A held snapshot was read from the file, so the file is there.
+    if (!ws.heldDraws && ws.drawFile().state() == DrawFileState::Missing) {
         createMissingDrawFile(ws);
         return;
     }

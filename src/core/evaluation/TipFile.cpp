@@ -22,19 +22,18 @@ struct FileCloser {
     void operator()(std::FILE* f) const { std::fclose(f); }
 };
 
-// One line as the text reader sees it: up to LF, a CR before it dropped. At the end of
-// the file the line is empty. A line over the limit is consumed whole and read as empty.
-std::string nextLine(std::FILE* in, const std::filesystem::path& path) {
+// One line as the text reader sees it, from `next` (a byte, or EOF at the end): up to LF,
+// a CR before it dropped. At the end of the text the line is empty. A line over the limit
+// is consumed whole and read as empty.
+template <class NextByte> std::string nextLine(NextByte&& next) {
     std::string line;
     bool overlong = false;
-    for (int c = std::getc(in); c != EOF && c != '\n'; c = std::getc(in)) {
+    for (int c = next(); c != EOF && c != '\n'; c = next()) {
         if (line.size() < kMaxLineLength)
             line.push_back(static_cast<char>(c));
         else
             overlong = true;
     }
-    if (std::ferror(in))
-        throw IoError(ioErrorText("Lesen", path, errno));
     if (overlong)
         return {};
     if (!line.empty() && line.back() == '\r')
@@ -53,6 +52,13 @@ void fillRow(TipSheet& sheet, int row, std::string_view line) {
         line.remove_prefix(comma + 1);
     }
     sheet.setCell(row, TipSheet::kKeyColumn, line);
+}
+
+// The unlocked rows cleared, then rows 1..12 from the first twelve lines of `next`.
+template <class NextByte> void fillSheet(TipSheet& sheet, NextByte&& next) {
+    sheet.clearUnlocked();
+    for (int row = 0; row < TipSheet::kRows; ++row)
+        fillRow(sheet, row, nextLine(next));
 }
 
 FileDialogRequest tipFileDialog(const Workspace& ws, std::string proposedName) {
@@ -90,9 +96,19 @@ void loadTipFile(TipSheet& sheet, const std::filesystem::path& path) {
     const std::unique_ptr<std::FILE, FileCloser> in(std::fopen(path.c_str(), "rb"));
     if (!in)
         throw IoError(ioErrorText("Öffnen", path, errno));
-    sheet.clearUnlocked();
-    for (int row = 0; row < TipSheet::kRows; ++row)
-        fillRow(sheet, row, nextLine(in.get(), path));
+    fillSheet(sheet, [&] {
+        const int c = std::getc(in.get());
+        if (c == EOF && std::ferror(in.get()))
+            throw IoError(ioErrorText("Lesen", path, errno));
+        return c;
+    });
+}
+
+void loadTipText(TipSheet& sheet, std::string_view text) {
+    std::size_t at = 0;
+    fillSheet(sheet, [&] {
+        return at < text.size() ? static_cast<int>(static_cast<unsigned char>(text[at++])) : EOF;
+    });
 }
 
 void SpeedButton15Click(Workspace& ws) {

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 namespace kav {
 
@@ -35,6 +36,8 @@ void saveTipFile(const TipSheet& sheet, const std::filesystem::path& path);
 // cell. Every cell is validated as typed text. A line longer than any row could be is read
 // as an empty line. Throws IoError; after a read error the rows read until then stay.
 void loadTipFile(TipSheet& sheet, const std::filesystem::path& path);
+// The same for a tip file's text in memory.
+void loadTipText(TipSheet& sheet, std::string_view text);
 
 // "Speichern des Tipps": the save dialog with the proposed name in the program folder,
 // then the tip file.

@@ -36,6 +36,16 @@ std::string replaceAll(std::string_view text, std::string_view placeholder,
     return out;
 }
 
+namespace {
+
+// replaceAll over `text` itself; a text without the placeholder is left without a copy.
+void replaceIn(std::string& text, std::string_view placeholder, std::string_view value) {
+    if (text.find(placeholder) != std::string::npos)
+        text = replaceAll(text, placeholder, value);
+}
+
+} // namespace
+
 std::string fillClickScript(std::string_view templateText, const TipSheet& sheet,
                             const std::string& tipFilePath) {
     std::string text(templateText);
@@ -43,7 +53,7 @@ std::string fillClickScript(std::string_view templateText, const TipSheet& sheet
         for (int column = 0; column < TipSheet::kColumns; ++column) {
             const std::string placeholder =
                 "[Z" + std::to_string(column + 1) + "_" + std::to_string(row + 1) + "]";
-            text = replaceAll(text, placeholder, sheet.cell(row, column));
+            replaceIn(text, placeholder, sheet.cell(row, column));
         }
     const std::pair<const char*, std::string> fixed[] = {
         {"[MELDUNGFERTIG]", kReadyMessage},
@@ -55,7 +65,7 @@ std::string fillClickScript(std::string_view templateText, const TipSheet& sheet
         {"[SUPER6]", "NEIN"},
     };
     for (const auto& [placeholder, value] : fixed)
-        text = replaceAll(text, placeholder, value);
+        replaceIn(text, placeholder, value);
     return text;
 }
 

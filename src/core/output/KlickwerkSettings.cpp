@@ -7,6 +7,17 @@
 
 namespace kav {
 
+namespace {
+
+std::string textValue(const SettingsValues& values, const std::string& name) {
+    const auto it = values.find(name);
+    if (it == values.end() || it->second.type != SettingValue::Type::Text)
+        return {};
+    return it->second.text;
+}
+
+} // namespace
+
 KlickwerkSettings::KlickwerkSettings(std::filesystem::path storeFile, SecretStore& secrets)
     : storeFile_(std::move(storeFile)), secrets_(secrets) {}
 
@@ -65,12 +76,12 @@ bool KlickwerkSettings::takeSessionOnlyNotice() {
     return true;
 }
 
+std::string klickwerkStoreText(const std::string& storeText, const std::string& name) {
+    return textValue(parseSettingsFile(storeText), name);
+}
+
 std::string KlickwerkSettings::readFromFile(const std::string& name) const {
-    const SettingsValues values = readSettingsFile(storeFile_);
-    const auto it = values.find(name);
-    if (it == values.end() || it->second.type != SettingValue::Type::Text)
-        return {};
-    return it->second.text;
+    return textValue(readSettingsFile(storeFile_), name);
 }
 
 void KlickwerkSettings::writeToFile(const std::string& name,

@@ -59,6 +59,10 @@ private:
     bool noticeGiven_ = false;
 };
 
+// A value of Klickwerk's key as read from the text of its store file: the text of `name`,
+// empty when it is missing or not a text.
+std::string klickwerkStoreText(const std::string& storeText, const std::string& name);
+
 // The message for `takeSessionOnlyNotice`.
 inline constexpr const char* kSessionOnlyPasswordNotice =
     "Es steht kein Schlüsselbund des Desktops zur Verfügung. Das Passwort (TEXT2) wird "
