@@ -125,15 +125,25 @@ void setStartButtonCaption(Workspace& ws, const std::string& caption) {
 
 LanguageLoadResult loadLanguage(Workspace& ws, const std::string& code,
                                 const std::vector<LanguageComponent>& components) {
+    LanguageFileLines files;
+    files.base = readLanguageFile(baseLanguageFile(ws.programFolder));
+    if (!files.base)
+        return {};
+    files.translation = readLanguageFile(codeFile(ws.programFolder, kBaseFileName, code));
+    files.options = readLanguageFile(codeFile(ws.programFolder, "Radio.txt", code));
+    files.messages = readLanguageFile(codeFile(ws.programFolder, "meldungen.txt", code));
+    return applyLanguageFiles(ws, files, components);
+}
+
+LanguageLoadResult applyLanguageFiles(Workspace& ws, const LanguageFileLines& files,
+                                      const std::vector<LanguageComponent>& components) {
     LanguageLoadResult result;
-    const std::optional<std::vector<std::string>> base =
-        readLanguageFile(baseLanguageFile(ws.programFolder));
-    if (!base)
+    if (!files.base)
         return result;
+    const std::vector<std::string>* base = &*files.base;
     result.baseFileFound = true;
-    const std::optional<std::vector<std::string>> translation =
-        readLanguageFile(codeFile(ws.programFolder, kBaseFileName, code));
-    result.translationMode = translation.has_value();
+    const std::vector<std::string>* translation = files.translation ? &*files.translation : nullptr;
+    result.translationMode = translation != nullptr;
     result.applied.assign((base->size() + 4) / 5, false);
     // A generator run tells its stop from the start button's caption; it must keep showing
     // the stop caption, in the new language.
@@ -167,13 +177,13 @@ LanguageLoadResult loadLanguage(Workspace& ws, const std::string& code,
         }
     }
 
-    if (auto items = readLanguageFile(codeFile(ws.programFolder, "Radio.txt", code))) {
-        ws.options.setRadioItems(std::move(*items));
+    if (files.options) {
+        ws.options.setRadioItems(*files.options);
         result.optionsReplaced = true;
     }
-    if (auto lines = readLanguageFile(codeFile(ws.programFolder, "meldungen.txt", code))) {
+    if (files.messages) {
         const std::string crossSum = ws.messages.line(msg::CrossSum);
-        ws.messages.replace(std::move(*lines));
+        ws.messages.replace(*files.messages);
         result.messagesReplaced = true;
         // The cross sum beside the current draw speaks the new language at once.
         if (!crossSum.empty() && ws.crossSumCaption.starts_with(crossSum))

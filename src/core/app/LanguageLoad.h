@@ -4,6 +4,7 @@
 #include <array>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -81,6 +82,19 @@ std::filesystem::path baseLanguageFile(const std::filesystem::path& programFolde
 // nothing changes.
 LanguageLoadResult loadLanguage(Workspace& ws, const std::string& code,
                                 const std::vector<LanguageComponent>& components);
+
+// The lines of the four files of one language, each absent when its file is missing or
+// unreadable.
+struct LanguageFileLines {
+    std::optional<std::vector<std::string>> base;        // "Kavanto.txt"
+    std::optional<std::vector<std::string>> translation; // "Kavanto.txt.<code>"
+    std::optional<std::vector<std::string>> options;     // "Radio.txt.<code>"
+    std::optional<std::vector<std::string>> messages;    // "meldungen.txt.<code>"
+};
+
+// The part of the load after the files are read: what loadLanguage does with their lines.
+LanguageLoadResult applyLanguageFiles(Workspace& ws, const LanguageFileLines& files,
+                                      const std::vector<LanguageComponent>& components);
 
 // The language command of a menu entry: the load, then the language number (kept for the
 // setting "Sprache").
