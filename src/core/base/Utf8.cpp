@@ -71,8 +71,21 @@ std::optional<char32_t> nextCodePoint(std::string_view text, std::size_t& i) {
 std::string validUtf8(std::string_view text) {
     std::string out;
     out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size();)
-        appendUtf8(out, nextCodePoint(text, i).value_or(U'\uFFFD'));
+    // Valid stretches are copied as they stand; only a malformed sequence is rewritten.
+    std::size_t copied = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        if (static_cast<std::uint8_t>(text[i]) < 0x80) {
+            ++i;
+            continue;
+        }
+        const std::size_t start = i;
+        if (!nextCodePoint(text, i)) {
+            out.append(text.substr(copied, start - copied));
+            appendUtf8(out, U'\uFFFD');
+            copied = i;
+        }
+    }
+    out.append(text.substr(copied));
     return out;
 }
 

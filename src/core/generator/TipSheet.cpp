@@ -20,6 +20,7 @@ constexpr std::array<SheetRowNames, TipSheet::kRows> kRowNames{{
     {{68, 69, 70, 71, 72, 73}, "Label63", "Label69", "Label71", "Tipp11Edit"},
     {{74, 75, 76, 77, 78, 79}, "Label64", "Label70", "Label72", "Tipp12Edit"},
 }};
+constexpr int kHighestEditNumber = 79;
 
 } // namespace
 
@@ -32,11 +33,20 @@ int TipSheet::editNumber(int row, int column) {
 }
 
 std::optional<CellPosition> TipSheet::cellOfEdit(int editNumber) {
-    for (int r = 0; r < kRows; ++r)
-        for (int c = 0; c < kColumns; ++c)
-            if (kRowNames[idx(r)].edits[static_cast<std::size_t>(c)] == editNumber)
-                return CellPosition{r, c};
-    return std::nullopt;
+    // The inverse of the edit numbers above, so that loading and saving the settings,
+    // which ask for all of them, do not search the table for each.
+    static constexpr auto kCellOfEdit = [] {
+        std::array<std::optional<CellPosition>, kHighestEditNumber + 1> cells{};
+        for (int r = 0; r < kRows; ++r)
+            for (int c = 0; c < kColumns; ++c)
+                cells[static_cast<std::size_t>(
+                    kRowNames[static_cast<std::size_t>(r)].edits[static_cast<std::size_t>(c)])] =
+                    CellPosition{r, c};
+        return cells;
+    }();
+    if (editNumber < 0 || editNumber > kHighestEditNumber)
+        return std::nullopt;
+    return kCellOfEdit[static_cast<std::size_t>(editNumber)];
 }
 
 void TipSheet::setCell(int row, int column, std::string_view text) {

@@ -49,7 +49,10 @@ void replaceIn(std::string& text, std::string_view placeholder, std::string_view
 std::string fillClickScript(std::string_view templateText, const TipSheet& sheet,
                             const std::string& tipFilePath) {
     std::string text(templateText);
-    for (int row = 0; row < TipSheet::kRows; ++row)
+    // Cells hold digits only, so filling one never makes a "[Z" that was not there: a
+    // template without any needs none of the 72 searches.
+    const bool hasCellPlaceholders = text.find("[Z") != std::string::npos;
+    for (int row = 0; hasCellPlaceholders && row < TipSheet::kRows; ++row)
         for (int column = 0; column < TipSheet::kColumns; ++column) {
             const std::string placeholder =
                 "[Z" + std::to_string(column + 1) + "_" + std::to_string(row + 1) + "]";
