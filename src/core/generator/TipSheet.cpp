@@ -20,7 +20,8 @@ constexpr std::array<SheetRowNames, TipSheet::kRows> kRowNames{{
     {{68, 69, 70, 71, 72, 73}, "Label63", "Label69", "Label71", "Tipp11Edit"},
     {{74, 75, 76, 77, 78, 79}, "Label64", "Label70", "Label72", "Tipp12Edit"},
 }};
-constexpr int kHighestEditNumber = 79;
+// The edit numbers ascend through the table.
+constexpr int kHighestEditNumber = kRowNames.back().edits.back();
 
 } // namespace
 
