@@ -17,7 +17,7 @@ public:
     QLineEdit* proxyHostEdit;
     QLineEdit* proxyPortEdit;
     QLineEdit* drawServiceUrlEdit; // the draw-data service's address, setting "DrawServiceUrl"
-    QLineEdit* scriptServerEdit; // the maker's script server (click-script templates)
+    QLineEdit* scriptServerEdit;   // the maker's script server (click-script templates)
 };
 
 } // namespace kav::gui

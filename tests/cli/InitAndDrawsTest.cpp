@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CliRunner.h"
+#include "support/ChildProcess.h"
 
 #include <QJsonArray>
 #include <QProcess>
@@ -59,13 +60,13 @@ TEST(CliInitAndDraws, RealBinaryAnswersHelpAndInit) {
     QProcess process;
     process.start(KAVANTO_CLI_BINARY, {"--data-dir", QString::fromStdString(cli.dataDir().string()),
                                        "--defaults", "--json", "init"});
-    ASSERT_TRUE(process.waitForFinished(30000));
+    ASSERT_TRUE(finishesWithin(process, 30000));
     EXPECT_EQ(process.exitCode(), 0);
     EXPECT_EQ(QJsonDocument::fromJson(process.readAllStandardOutput()).object()["draws"].toInt(),
               1);
 
     process.start(KAVANTO_CLI_BINARY, {"--help"});
-    ASSERT_TRUE(process.waitForFinished(30000));
+    ASSERT_TRUE(finishesWithin(process, 30000));
     EXPECT_EQ(process.exitCode(), 0);
     EXPECT_TRUE(process.readAllStandardOutput().contains("draws"));
 }

@@ -9,6 +9,7 @@
 #include "base/AtomicFile.h"
 #include "base/DayCount.h"
 #include "draws/DrawFile.h"
+#include "support/ChildProcess.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -92,7 +93,7 @@ public:
             process_.kill();
     }
     Outcome finish() {
-        process_.waitForFinished(60000);
+        EXPECT_TRUE(finishesWithin(process_, 60000));
         Outcome o;
         o.killed = process_.exitStatus() == QProcess::CrashExit;
         o.exitCode = o.killed ? -1 : process_.exitCode();

@@ -190,19 +190,26 @@ TEST_F(CliPrintAndSubmit, BadSubmitOptionsAreUsageErrors) {
 // the click script.
 TEST_F(CliPrintAndSubmit, TheStandInReceivesExactlyTheHandOff) {
     useDataDir(cli.dataDir() / "Mein Ordner");
+    // The stand-in runs detached: a wrapper keeps its standard error and its exit status,
+    // so a stand-in that fails is reported at once, with what it said.
     const auto log = cli.dataDir() / "klickstart.json";
-    writeBytes(klickwerk / "Klickstart", "#!/bin/sh\nexec '" +
-                                             std::string(KAVANTO_KLICKSTART_BINARY) + "' --log '" +
-                                             log.string() + "' --no-window \"$@\"\n");
+    const auto standInErrors = cli.dataDir() / "klickstart.err";
+    const auto standInStatus = cli.dataDir() / "klickstart.status";
+    writeBytes(klickwerk / "Klickstart", "#!/bin/sh\n'" + std::string(KAVANTO_KLICKSTART_BINARY) +
+                                             "' --log '" + log.string() +
+                                             "' --no-window \"$@\" 2>'" + standInErrors.string() +
+                                             "'\necho $? >'" + standInStatus.string() + "'\n");
     std::filesystem::permissions(klickwerk / "Klickstart", std::filesystem::perms::owner_all);
 
     const CliResult r = run(submitArgs({"--param", "ZAHL1=12"}));
     ASSERT_EQ(r.exitCode, 0) << r.err;
     QElapsedTimer waited;
     waited.start();
-    while (!std::filesystem::exists(log) && waited.elapsed() < 20000)
+    while (!std::filesystem::exists(standInStatus) && waited.elapsed() < 20000)
         QThread::msleep(20);
-    QThread::msleep(50); // the stand-in writes the whole log at once
+    QThread::msleep(50); // the status line is written in one go
+    ASSERT_EQ(readBytes(standInStatus), "0\n") << "the stand-in failed; its standard error:\n"
+                                               << readBytes(standInErrors);
     const QJsonObject received =
         QJsonDocument::fromJson(QByteArray::fromStdString(readBytes(log))).object();
     ASSERT_FALSE(received.isEmpty()) << "no log from the stand-in";

@@ -6,6 +6,7 @@
 #include "DrawService.h"
 #include "base/DayCount.h"
 #include "draws/DrawFile.h"
+#include "support/ChildProcess.h"
 
 #include <QJsonArray>
 #include <QProcess>
@@ -100,7 +101,7 @@ TEST(CliReliability, ASecondWriterNamesTheProgramThatHoldsTheDrawFile) {
     update.start(KAVANTO_CLI_BINARY, {"--data-dir", QString::fromStdString(cli.dataDir().string()),
                                       "--defaults", "--today", "27.03.2005", "update", "--host",
                                       QString::fromStdString(service.url())});
-    ASSERT_TRUE(update.waitForStarted(30000));
+    ASSERT_TRUE(update.waitForStarted(30000)) << update.errorString().toStdString();
     const fs::path lockFile = cli.dataDir() / DrawFile::kLockFileName;
     const auto deadline = std::chrono::steady_clock::now() + 20s;
     while (FileLock::readHolder(lockFile).processId != update.processId() &&
@@ -123,7 +124,7 @@ TEST(CliReliability, ASecondWriterNamesTheProgramThatHoldsTheDrawFile) {
     // goes in once the update is done, and both writers' draws stay.
     const CliResult later = cli.run({"add", "09.02.2005", "1", "2", "3", "4", "5", "6"});
     EXPECT_EQ(later.exitCode, 0) << later.err;
-    ASSERT_TRUE(update.waitForFinished(60000));
+    ASSERT_TRUE(finishesWithin(update, 60000));
     EXPECT_EQ(update.exitCode(), 0) << update.readAllStandardError().toStdString();
     const auto records = DrawFile(cli.dataDir()).readAll().records;
     EXPECT_EQ(records.size(), 9u); // the seed, the entry, seven Sundays of the service

@@ -133,7 +133,8 @@ TEST_F(StatisticCommands, GroupStatisticsLeaveTheLastWindowDrawAndItsComparison)
         ws.current.index = 5;
         command(ws, nullptr);
         // Week 5's bytes; date and index still name the draw on display.
-        EXPECT_EQ(ws.current.slotValues, (std::array<std::int32_t, 8>{21, 22, 53, 54, 30, 0, 0, 0}));
+        EXPECT_EQ(ws.current.slotValues,
+                  (std::array<std::int32_t, 8>{21, 22, 53, 54, 30, 0, 0, 0}));
         EXPECT_EQ(ws.current.date, week(6));
         EXPECT_EQ(ws.current.index, 5);
         // The last test row holds 53 and 54 on its first cells, or on its second and third.

@@ -5,6 +5,7 @@
 
 #include "QtHttpClient.h"
 #include "base/Windows1252.h"
+#include "support/ChildProcess.h"
 #include "support/WorkspaceFixture.h"
 
 #include <QProcess>
@@ -104,7 +105,7 @@ TEST(DrawService, ADrawFileSourceLeavesDamagedRecordsOut) {
 TEST(DrawServiceProgram, PrintsItsAddressFirstAndLogsEachRequest) {
     QProcess service;
     service.start(KAVANTO_DRAWSERVICE_BINARY, {"--port", "0", "--demo", "--today", "27.02.2005"});
-    ASSERT_TRUE(service.waitForStarted());
+    ASSERT_TRUE(service.waitForStarted()) << service.errorString().toStdString();
     ASSERT_TRUE(service.waitForReadyRead(5000));
     const std::string url = service.readLine().trimmed().toStdString();
     EXPECT_EQ(url.rfind("http://127.0.0.1:", 0), 0u) << url;
@@ -123,7 +124,7 @@ TEST(DrawServiceProgram, PrintsItsAddressFirstAndLogsEachRequest) {
     }
 
     service.terminate(); // SIGTERM ends it cleanly
-    ASSERT_TRUE(service.waitForFinished(5000));
+    ASSERT_TRUE(finishesWithin(service, 5000));
     EXPECT_EQ(service.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(service.exitCode(), 0);
     const QString log = QString::fromUtf8(service.readAllStandardError());
@@ -148,7 +149,7 @@ TEST(DrawServiceProgram, BadCommandLinesAndSources) {
     for (const auto& [arguments, exitCode] : cases) {
         QProcess service;
         service.start(KAVANTO_DRAWSERVICE_BINARY, arguments);
-        ASSERT_TRUE(service.waitForFinished(5000)) << arguments.join(' ').toStdString();
+        ASSERT_TRUE(finishesWithin(service, 5000)) << arguments.join(' ').toStdString();
         EXPECT_EQ(service.exitCode(), exitCode) << arguments.join(' ').toStdString();
         if (exitCode == 1) {
             EXPECT_TRUE(service.readAllStandardError().contains("Zeile 2") ||

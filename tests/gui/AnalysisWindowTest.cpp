@@ -9,6 +9,7 @@
 #include "TipSheetView.h"
 #include "WindowFixture.h"
 #include "app/Workspace.h"
+#include "support/TestEnvironment.h"
 
 #include <QBarSeries>
 #include <QBarSet>
@@ -90,6 +91,11 @@ void verifyIdle(gui::TForm1& w) {
 
 class AnalysisWindowTest : public QObject {
     Q_OBJECT
+
+public:
+    // QTEST_MAIN calls it before the application object exists.
+    static void initMain() { kav::test::useTestEnvironment(); }
+
 private slots:
     void theSearchButtonWalksTheDrawsAndStopsAtAHit();
     void aBacktestStopsWithItsOwnButtonWithoutAReport();

@@ -7,6 +7,7 @@
 #include "WindowFixture.h"
 #include "draws/DrawFile.h"
 #include "generator/Random.h"
+#include "support/TestEnvironment.h"
 
 #include <QBarSeries>
 #include <QBarSet>
@@ -93,6 +94,11 @@ QList<qreal> barValues(const gui::ChartPage& page) {
 
 class ChartPageTest : public QObject {
     Q_OBJECT
+
+public:
+    // QTEST_MAIN calls it before the application object exists.
+    static void initMain() { kav::test::useTestEnvironment(); }
+
 private slots:
     void startUpShowsTheNumberDistribution();
     void toolBarButtonsDrawTheirCharts_data();

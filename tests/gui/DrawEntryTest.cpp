@@ -3,6 +3,7 @@
 #include "LoEingab.h"
 #include "WindowFixture.h"
 #include "evaluation/DrawSelection.h"
+#include "support/TestEnvironment.h"
 
 #include <QApplication>
 #include <QDateEdit>
@@ -48,6 +49,11 @@ void typeInto(QSpinBox* field, const QString& text) {
 
 class DrawEntryTest : public QObject {
     Q_OBJECT
+
+public:
+    // QTEST_MAIN calls it before the application object exists.
+    static void initMain() { kav::test::useTestEnvironment(); }
+
 private slots:
     void dialogShowsItsDesign();
     void spinFieldsTakeOnlyValuesOfTheirRange();

@@ -7,6 +7,7 @@
 #include "TipOverviewPage.h"
 #include "WindowFixture.h"
 #include "app/SettingsValues.h"
+#include "support/TestEnvironment.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -55,6 +56,11 @@ void writeDraws(const WindowFixture& f, const std::vector<DrawRecord>& records) 
 
 class DrawUpdateWindowTest : public QObject {
     Q_OBJECT
+
+public:
+    // QTEST_MAIN calls it before the application object exists.
+    static void initMain() { kav::test::useTestEnvironment(); }
+
 private slots:
     void firstStartFillsAnEmptyProgramFolderFromTheService();
     void theFirstStartsUpdateStopsFromItsProgressDialog();

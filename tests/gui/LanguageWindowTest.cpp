@@ -11,6 +11,7 @@
 #include "app/LanguageLoad.h"
 #include "app/SettingsValues.h"
 #include "base/LanguageFile.h"
+#include "support/TestEnvironment.h"
 
 #include <QAbstractSpinBox>
 #include <QCalendarWidget>
@@ -274,6 +275,11 @@ QAction* languageEntry(gui::TForm1& w, const char* code) {
 
 class LanguageWindowTest : public QObject {
     Q_OBJECT
+
+public:
+    // QTEST_MAIN calls it before the application object exists.
+    static void initMain() { kav::test::useTestEnvironment(); }
+
 private slots:
     void theLanguageMenuHasTheSeventeenLanguages();
     void theBaseFileListsEveryCaptionedComponentInWalkOrder();

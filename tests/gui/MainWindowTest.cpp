@@ -7,6 +7,7 @@
 #include "TipSheetView.h"
 #include "WindowFixture.h"
 #include "app/SettingsValues.h"
+#include "support/TestEnvironment.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
@@ -25,6 +26,11 @@ using namespace kav::test;
 
 class MainWindowTest : public QObject {
     Q_OBJECT
+
+public:
+    // QTEST_MAIN calls it before the application object exists.
+    static void initMain() { kav::test::useTestEnvironment(); }
+
 private slots:
     void firstStartCreatesTheSeedDrawAndShowsIt();
     void framePagesMenuAndStatusBar();

@@ -7,6 +7,7 @@
 #include "Zahlenwahl.h"
 #include "app/Workspace.h"
 #include "generator/TipCalculation.h"
+#include "support/TestEnvironment.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -130,6 +131,11 @@ void setBoxes(gui::TForm6& d, const std::map<int, QString>& checkedWithWeight) {
 
 class NumberListDialogTest : public QObject {
     Q_OBJECT
+
+public:
+    // QTEST_MAIN calls it before the application object exists.
+    static void initMain() { kav::test::useTestEnvironment(); }
+
 private slots:
     void theDialogIsCreatedAtStartUpWithItsBoxesAndButtons();
     void calculateRebuildsThePoolFromTheDialog();

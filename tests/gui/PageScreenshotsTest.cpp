@@ -11,6 +11,7 @@
 #include "WindowFixture.h"
 #include "draws/DrawFile.h"
 #include "draws/DrawServiceProtocol.h"
+#include "support/TestEnvironment.h"
 
 #include <QApplication>
 #include <QProgressDialog>
@@ -44,6 +45,11 @@ void startOverHistory(WindowFixture& f) {
 
 class PageScreenshotsTest : public QObject {
     Q_OBJECT
+
+public:
+    // QTEST_MAIN calls it before the application object exists.
+    static void initMain() { kav::test::useTestEnvironment(); }
+
 private slots:
     void init() {
         if (screenshotFolder().isEmpty())

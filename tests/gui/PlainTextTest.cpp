@@ -9,6 +9,7 @@
 #include "ShownToolTip.h"
 #include "WindowFixture.h"
 #include "Zahlenwahl.h"
+#include "support/TestEnvironment.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -38,6 +39,11 @@ void sendToolTipEvent(QWidget* widget, QPoint at) {
 
 class PlainTextTest : public QObject {
     Q_OBJECT
+
+public:
+    // QTEST_MAIN calls it before the application object exists.
+    static void initMain() { kav::test::useTestEnvironment(); }
+
 private slots:
     void everyLabelOfEveryWindowIsPlainText();
     void tooltipsShowMarkupAsText();

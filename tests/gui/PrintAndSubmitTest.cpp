@@ -7,6 +7,7 @@
 #include "WindowFixture.h"
 #include "app/SettingsValues.h"
 #include "output/ClickScript.h"
+#include "support/TestEnvironment.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -125,6 +126,11 @@ struct SubmitFixture : WindowFixture {
 
 class PrintAndSubmitTest : public QObject {
     Q_OBJECT
+
+public:
+    // QTEST_MAIN calls it before the application object exists.
+    static void initMain() { kav::test::useTestEnvironment(); }
+
 private slots:
     void printButtonWritesTippTxtAndOpensIt();
     void printPreviewShowsAndRendersTheTicket();

@@ -5,6 +5,7 @@
 #include "DatePickerEdit.h"
 #include "LoEingab.h"
 #include "WindowFixture.h"
+#include "support/TestEnvironment.h"
 
 #include <QCalendarWidget>
 #include <QDateEdit>
@@ -43,6 +44,11 @@ QString februaryIn(QDateEdit* picker) {
 
 class QtLanguageTest : public QObject {
     Q_OBJECT
+
+public:
+    // QTEST_MAIN calls it before the application object exists.
+    static void initMain() { kav::test::useTestEnvironment(); }
+
 private slots:
     void qtsOwnTextsAndTheCalendarsAreGerman();
     void anotherLanguageReplacesThem();

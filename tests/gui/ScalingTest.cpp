@@ -6,6 +6,7 @@
 #include "ScalingStyle.h"
 #include "TipOverviewPage.h"
 #include "WindowFixture.h"
+#include "support/TestEnvironment.h"
 
 #include <QCheckBox>
 #include <QRadioButton>
@@ -101,6 +102,11 @@ void verifyGrown(const QSize& designed, const QSize& scaled, const char* what,
 
 class ScalingTest : public QObject {
     Q_OBJECT
+
+public:
+    // QTEST_MAIN calls it before the application object exists.
+    static void initMain() { kav::test::useTestEnvironment(); }
+
 private slots:
     void styleDrawnPartsGrowWithTheFonts();
     void windowsOfTheirOwnFontKeepTheStylesSizes();

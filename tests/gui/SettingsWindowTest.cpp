@@ -9,6 +9,7 @@
 #include "WindowFixture.h"
 #include "app/SettingsLoad.h"
 #include "app/SettingsValues.h"
+#include "support/TestEnvironment.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -62,6 +63,11 @@ SettingsValues everyValueChanged(DayCount today, QSize size) {
 
 class SettingsWindowTest : public QObject {
     Q_OBJECT
+
+public:
+    // QTEST_MAIN calls it before the application object exists.
+    static void initMain() { kav::test::useTestEnvironment(); }
+
 private slots:
     void everyStoredValueRoundTripsThroughARestart();
     void closingMaximizedOrMinimizedKeepsTheStoredSize();

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SoundPlayer.h"
+#include "support/TestEnvironment.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -10,6 +11,11 @@ using namespace kav;
 
 class SoundPlayerTest : public QObject {
     Q_OBJECT
+
+public:
+    // QTEST_MAIN calls it before the application object exists.
+    static void initMain() { kav::test::useTestEnvironment(); }
+
 private slots:
     void bareNamesAreLookedForInTheProgramFolder();
     void aMissingFileStaysSilent();

@@ -5,6 +5,7 @@
 #include "WindowFixture.h"
 #include "app/Workspace.h"
 #include "generator/TipCalculation.h"
+#include "support/TestEnvironment.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -34,6 +35,11 @@ std::vector<std::string> sheetCells(const Workspace& ws) {
 
 class TipCalculationWindowTest : public QObject {
     Q_OBJECT
+
+public:
+    // QTEST_MAIN calls it before the application object exists.
+    static void initMain() { kav::test::useTestEnvironment(); }
+
 private slots:
     void optionWidgetsCarryTheDesignNamesRangesAndDefaults();
     void widgetsAndOptionsFollowEachOther();

@@ -3,6 +3,7 @@
 #include "TipSheetView.h"
 #include "WindowFixture.h"
 #include "evaluation/HitEvaluation.h"
+#include "support/TestEnvironment.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -43,6 +44,11 @@ int textWidth(const QLabel* label, const QString& text) {
 
 class TipPageLayoutTest : public QObject {
     Q_OBJECT
+
+public:
+    // QTEST_MAIN calls it before the application object exists.
+    static void initMain() { kav::test::useTestEnvironment(); }
+
 private slots:
     void hitsAndSumsKeepTheirOwnColumnsAtEverySize();
     void theDrawButtonsStayPutWhileSteppingThroughTheDraws();

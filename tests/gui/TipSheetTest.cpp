@@ -5,6 +5,7 @@
 #include "TipSheetView.h"
 #include "WindowFixture.h"
 #include "evaluation/HitEvaluation.h"
+#include "support/TestEnvironment.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -69,6 +70,11 @@ QColor textColour(QWidget* w) {
 
 class TipSheetTest : public QObject {
     Q_OBJECT
+
+public:
+    // QTEST_MAIN calls it before the application object exists.
+    static void initMain() { kav::test::useTestEnvironment(); }
+
 private slots:
     void rowsCellsAndButtonsCarryTheirNames();
     void typingIsValidatedOnEveryKey();

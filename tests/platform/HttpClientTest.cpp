@@ -3,6 +3,7 @@
 // way a request can fail.
 #include "LocalHttpServer.h"
 #include "QtHttpClient.h"
+#include "support/TestEnvironment.h"
 
 #include <QCoreApplication>
 #include <QTest>
@@ -80,6 +81,10 @@ public:
 
 class HttpClientTest : public QObject {
     Q_OBJECT
+
+public:
+    // QTEST_MAIN calls it before the application object exists.
+    static void initMain() { kav::test::useTestEnvironment(); }
 
 private slots:
     void initTestCase() { server = std::make_unique<LocalServer>(); }

@@ -4,6 +4,7 @@
 // upgrades without overwriting what the user changed.
 #include "ProgramLocations.h"
 #include "ShippedFiles.h"
+#include "support/TestEnvironment.h"
 
 #include <QDir>
 #include <QFile>
@@ -37,6 +38,10 @@ QString folderOf(const std::filesystem::path& folder) {
 
 class ProgramFolderTest : public QObject {
     Q_OBJECT
+
+public:
+    // QTEST_MAIN calls it before the application object exists.
+    static void initMain() { kav::test::useTestEnvironment(); }
 
 private slots:
     void init() {

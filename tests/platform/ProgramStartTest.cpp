@@ -4,6 +4,7 @@
 // the user's settings) can never run a command of its own. No source file starts a
 // program any other way.
 #include "ProgramStart.h"
+#include "support/TestEnvironment.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -16,6 +17,11 @@
 
 class ProgramStartTest : public QObject {
     Q_OBJECT
+
+public:
+    // QTEST_MAIN calls it before the application object exists.
+    static void initMain() { kav::test::useTestEnvironment(); }
+
 private slots:
     void argumentsReachTheProgramUninterpreted();
     void noSourceStartsAProgramAnyOtherWay();

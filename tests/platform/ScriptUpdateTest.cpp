@@ -5,6 +5,7 @@
 #include "KeychainSecretStore.h"
 #include "LocalHttpServer.h"
 #include "QtHttpClient.h"
+#include "support/TestEnvironment.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -29,6 +30,10 @@ std::string httpDate(qint64 secondsAgo) {
 
 class ScriptUpdateTest : public QObject {
     Q_OBJECT
+
+public:
+    // QTEST_MAIN calls it before the application object exists.
+    static void initMain() { kav::test::useTestEnvironment(); }
 
 private slots:
     void init() {

@@ -2,6 +2,7 @@
 // SIGTERM, SIGINT and SIGHUP reach the event loop as a call, once each; the second of a
 // kind acts as by default.
 #include "TerminationSignals.h"
+#include "support/TestEnvironment.h"
 
 #include <QCoreApplication>
 #include <QTest>
@@ -9,6 +10,10 @@
 
 class TerminationSignalsTest : public QObject {
     Q_OBJECT
+
+public:
+    // QTEST_MAIN calls it before the application object exists.
+    static void initMain() { kav::test::useTestEnvironment(); }
 
 private slots:
     void initTestCase() {

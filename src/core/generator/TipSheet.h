@@ -74,7 +74,9 @@ private:
         std::string sum;
     };
     static std::size_t idx(int row) { return static_cast<std::size_t>(row); }
-    Cell& at(int row, int column) { return rows_[idx(row)].cells[static_cast<std::size_t>(column)]; }
+    Cell& at(int row, int column) {
+        return rows_[idx(row)].cells[static_cast<std::size_t>(column)];
+    }
     const Cell& at(int row, int column) const {
         return rows_[idx(row)].cells[static_cast<std::size_t>(column)];
     }

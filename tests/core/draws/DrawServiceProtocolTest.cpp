@@ -103,10 +103,10 @@ TEST(TextLines, SplitAtEveryLineBreakButNotAfterTheLast) {
 
 TEST(Windows1252, BothWays) {
     EXPECT_EQ(fromWindows1252("Gr\xFC\xDF"
-                                  "e \x80 \x93x\x94"),
+                              "e \x80 \x93x\x94"),
               "Grüße € “x”");
     EXPECT_EQ(toWindows1252("Grüße € “x”"), "Gr\xFC\xDF"
-                                                  "e \x80 \x93x\x94");
+                                            "e \x80 \x93x\x94");
     EXPECT_EQ(toWindows1252("✓ \xC3"), "? ?"); // not in the code page; cut off
     for (int b = 0; b < 256; ++b) {
         const std::string byte(1, static_cast<char>(b));
