@@ -6,8 +6,8 @@
 #include "BaselineAnalyses.h"
 #include "BenchHistory.h"
 
-#include "evaluation/Backtest.h"
-#include "evaluation/DrawHistory.h"
+#include "commands/Backtest.h"
+#include "commands/DrawHistoryAnalysis.h"
 
 #include <benchmark/benchmark.h>
 
@@ -24,13 +24,13 @@ const std::filesystem::path& analysesFolder() {
 }
 
 kav::BacktestResult backtestFromTheFirstDraw(kav::Workspace& ws) {
-    ws.endPicker.set(kav::kMinimumPickerDate);
-    return kav::BitBtn9Click(ws);
+    ws.drawWindow.endPicker.set(kav::kMinimumPickerDate);
+    return kav::BitBtn9Click(ws.program, ws.options, ws.ticket, ws.drawWindow, ws.run, ws.view);
 }
 
 kav::DrawHistoryResult historyFromTheFirstDraw(kav::Workspace& ws) {
-    ws.endPicker.set(kav::kMinimumPickerDate);
-    return kav::BitBtn19Click(ws);
+    ws.drawWindow.endPicker.set(kav::kMinimumPickerDate);
+    return kav::BitBtn19Click(ws.program, ws.ticket, ws.drawWindow, ws.run, ws.view);
 }
 
 void BM_Backtest(benchmark::State& state) {
@@ -79,7 +79,7 @@ void BM_BaselineDrawHistory(benchmark::State& state) {
     const kav::DrawHistoryResult expected = historyFromTheFirstDraw(real.ws);
     for (auto _ : state) {
         BenchWorkspace b(analysesFolder());
-        b.ws.endPicker.set(kav::kMinimumPickerDate);
+        b.ws.drawWindow.endPicker.set(kav::kMinimumPickerDate);
         const kav::bench::HistoryTables tables = kav::bench::baselineDrawHistory(b.ws);
         if (tables.earlier != expected.earlier || tables.next != expected.next) {
             state.SkipWithError("the baseline and the real history analysis disagree");

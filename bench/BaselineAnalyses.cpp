@@ -3,9 +3,11 @@
 
 #include "BaselineTipRun.h"
 #include "app/Workspace.h"
-#include "draws/DrawNavigation.h"
-#include "evaluation/DrawSelection.h"
-#include "evaluation/HitEvaluation.h"
+#include "commands/DrawNavigation.h"
+#include "commands/DrawReading.h"
+#include "commands/DrawSelection.h"
+#include "commands/SheetEvaluation.h"
+#include "evaluation/DrawHistoryReport.h"
 
 #include <algorithm>
 
@@ -34,49 +36,51 @@ int& counterOf(MatchTable& table, int hitCount) {
 
 BacktestTotals baselineBacktest(Workspace& ws, DayCount start, std::uint32_t lucky) {
     BacktestTotals totals;
-    ws.endPicker.set(start);
-    DayCount e = ws.endPicker.value;
-    SpeedButton5Click(ws);
-    for (DayCount p = ws.today(); p != e;) {
+    ws.drawWindow.endPicker.set(start);
+    DayCount e = ws.drawWindow.endPicker.value;
+    SpeedButton5Click(ws.program, ws.ticket, ws.drawWindow, ws.view);
+    for (DayCount p = ws.program.today(); p != e;) {
         p = e;
-        ws.random.setSeed(lucky);
-        writeRows(ws.sheet, baselineTipRun(ws));
-        ws.endPicker.set(ws.endPicker.value + 7);
-        SpeedButton5Click(ws);
+        ws.run.random.setSeed(lucky);
+        writeRows(ws.ticket.sheet, baselineTipRun(ws));
+        ws.drawWindow.endPicker.set(ws.drawWindow.endPicker.value + 7);
+        SpeedButton5Click(ws.program, ws.ticket, ws.drawWindow, ws.view);
         ++totals.draws;
         for (std::size_t k = 0; k < totals.classes.size(); ++k)
             for (std::size_t c = 0; c < 3; ++c)
-                totals.classes[k][c] += ws.hitClasses[k][c];
-        e = ws.endPicker.value;
+                totals.classes[k][c] += ws.ticket.hitClasses[k][c];
+        e = ws.drawWindow.endPicker.value;
     }
     return totals;
 }
 
 HistoryTables baselineDrawHistory(Workspace& ws) {
     HistoryTables tables;
-    SpeedButton5Click(ws);
-    double bound = ws.endPicker.value + 10.0;
-    while (ws.current.date < bound) {
-        ws.sheet.clearUnlocked();
+    SpeedButton5Click(ws.program, ws.ticket, ws.drawWindow, ws.view);
+    double bound = ws.drawWindow.endPicker.value + 10.0;
+    while (ws.drawWindow.current.date < bound) {
+        ws.ticket.sheet.clearUnlocked();
         for (int i = 0; i < 5; ++i)
-            ws.sheet.setCell(0, i, std::to_string(ws.current.number(i)));
-        ws.sheet.setCell(0, TipSheet::kKeyColumn, std::to_string(ws.current.key()));
-        ws.comparison.hitCount = 0;
-        const auto end = static_cast<double>(ws.endPicker.value);
-        const DrawSnapshot draws = ws.drawFile().readAll();
+            ws.ticket.sheet.setCell(0, i, std::to_string(ws.drawWindow.current.number(i)));
+        ws.ticket.sheet.setCell(0, TipSheet::kKeyColumn,
+                                std::to_string(ws.drawWindow.current.key()));
+        ws.ticket.comparison.hitCount = 0;
+        const auto end = static_cast<double>(ws.drawWindow.endPicker.value);
+        const DrawSnapshot draws = drawFileOf(ws.program).readAll();
         for (const DrawRecord& record : draws.records) {
-            if (record.date < ws.windowStart || record.date >= end)
+            if (record.date < ws.drawWindow.windowStart || record.date >= end)
                 continue;
-            ws.current.take(record);
-            Zettelcheck(ws,
-                        {ws.sheet.cell(0, 0), ws.sheet.cell(0, 1), ws.sheet.cell(0, 2),
-                         ws.sheet.cell(0, 3), ws.sheet.cell(0, 4)},
-                        ws.sheet.cell(0, TipSheet::kKeyColumn));
-            ++counterOf(tables.earlier, ws.comparison.hitCount);
+            ws.drawWindow.current.take(record);
+            Zettelcheck(ws.ticket, ws.drawWindow.current,
+                        {ws.ticket.sheet.cell(0, 0), ws.ticket.sheet.cell(0, 1),
+                         ws.ticket.sheet.cell(0, 2), ws.ticket.sheet.cell(0, 3),
+                         ws.ticket.sheet.cell(0, 4)},
+                        ws.ticket.sheet.cell(0, TipSheet::kKeyColumn));
+            ++counterOf(tables.earlier, ws.ticket.comparison.hitCount);
         }
-        bound = draws.records.empty() ? ws.current.date : draws.records.back().date;
-        SpeedButton7Click(ws);
-        ++counterOf(tables.next, ws.comparison.hitCount);
+        bound = draws.records.empty() ? ws.drawWindow.current.date : draws.records.back().date;
+        SpeedButton7Click(ws.program, ws.ticket, ws.drawWindow, ws.view);
+        ++counterOf(tables.next, ws.ticket.comparison.hitCount);
     }
     return tables;
 }

@@ -2,8 +2,9 @@
 #pragma once
 
 #include "base/DayCount.h"
-#include "evaluation/DrawHistory.h"
-#include "evaluation/RowComparison.h"
+#include "commands/DrawHistoryAnalysis.h"
+#include "evaluation/DrawHistoryReport.h"
+#include "model/RowComparison.h"
 
 #include <cstdint>
 

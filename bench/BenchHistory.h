@@ -79,9 +79,9 @@ inline DayCount newestDrawDay() {
 struct BenchWorkspace {
     explicit BenchWorkspace(const std::filesystem::path& folder = historyFolder())
         : ws(folder, ui) {
-        ws.evaluationSwitch = true;
-        ws.endPicker.set(newestDrawDay());
-        ws.todayProvider = [] { return newestDrawDay() + 1; };
+        ws.ticket.evaluationSwitch = true;
+        ws.drawWindow.endPicker.set(newestDrawDay());
+        ws.program.todayProvider = [] { return newestDrawDay() + 1; };
     }
     SilentInteraction ui;
     Workspace ws;

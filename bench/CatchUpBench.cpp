@@ -6,7 +6,8 @@
 #include "NoInteraction.h"
 #include "QtHttpClient.h"
 #include "app/Workspace.h"
-#include "draws/InternetUpdate.h"
+#include "commands/DrawReading.h"
+#include "commands/InternetUpdate.h"
 
 #include <QCoreApplication>
 #include <benchmark/benchmark.h>
@@ -35,17 +36,18 @@ template <typename Client> void catchUp(benchmark::State& state) {
     std::filesystem::create_directories(folder);
     bench::NoInteraction ui;
     Workspace ws(folder, ui);
-    ws.todayProvider = drawservice::localToday;
+    ws.program.todayProvider = drawservice::localToday;
     UpdateParameters parameters;
     parameters.serviceUrl = service.url();
     std::size_t requests = 0;
     int added = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        ws.drawFile().createWithSeed();
+        drawFileOf(ws.program).createWithSeed();
         Client client;
         state.ResumeTiming();
-        const UpdateResult result = updateDrawDatabase(ws, client, parameters);
+        const UpdateResult result = updateDrawDatabase(
+            ws.program, ws.options, ws.ticket, ws.drawWindow, ws.run, ws.view, client, parameters);
         requests = result.requested.size();
         added = result.added;
     }

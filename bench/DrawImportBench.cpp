@@ -4,8 +4,10 @@
 #include "NoInteraction.h"
 #include "app/Workspace.h"
 #include "base/TextLines.h"
+#include "commands/CsvTransfer.h"
+#include "commands/DrawReading.h"
 #include "draws/DrawCsv.h"
-#include "draws/DrawImport.h"
+#include "draws/DrawMerge.h"
 #include "draws/DrawServiceProtocol.h"
 
 #include <benchmark/benchmark.h>
@@ -37,12 +39,12 @@ void BM_ImportIntoEmptyFolder(benchmark::State& state) {
     std::ofstream(csv, std::ios::binary) << drawCsvText(history());
     bench::NoInteraction ui;
     Workspace ws(folder, ui);
-    ws.todayProvider = [] { return kToday; };
+    ws.program.todayProvider = [] { return kToday; };
     for (auto _ : state) {
         state.PauseTiming();
-        std::filesystem::remove(ws.drawFile().path());
+        std::filesystem::remove(drawFileOf(ws.program).path());
         state.ResumeTiming();
-        benchmark::DoNotOptimize(importDrawsFromCsv(ws, csv, ConflictChoice::Keep));
+        benchmark::DoNotOptimize(importDrawsFromCsv(ws.program, ws.run, csv, ConflictChoice::Keep));
     }
     state.SetItemsProcessed(state.iterations() * kDraws);
 }

@@ -6,13 +6,16 @@
 #include "BenchHistory.h"
 
 #include "app/Workspace.h"
-#include "generator/TipCalculation.h"
+#include "commands/TipCalculation.h"
+#include "model/Controls.h"
 
 #include <benchmark/benchmark.h>
 #include <filesystem>
 
 namespace {
 
+using kav::CheckBox;
+using kav::UpDown;
 using kav::bench::BenchWorkspace;
 using kav::bench::kHistory;
 
@@ -24,16 +27,16 @@ enum class Setting {
 };
 
 void apply(kav::Options& o, Setting setting, int keyItem) {
-    o.setRadioGroup1(keyItem);
+    o.setKeyModeItem(keyItem);
     if (setting == Setting::RejectedEarly) {
-        o.setCheckBox(25, true);
-        o.setCheckBox(26, true);
-        o.setUpDown(15, 3);
-        o.setUpDown(16, 3);
+        o.setChecked(CheckBox::MinimumEven, true);
+        o.setChecked(CheckBox::MinimumOdd, true);
+        o.setValue(UpDown::MinimumEven, 3);
+        o.setValue(UpDown::MinimumOdd, 3);
     }
     if (setting == Setting::RejectedHistory) {
-        o.setUpDown(17, 2);
-        o.setUpDown(18, 128);
+        o.setValue(UpDown::RecentDrawsMatches, 2);
+        o.setValue(UpDown::RecentDrawsCount, 128);
     }
 }
 
@@ -48,12 +51,14 @@ void reportAttempts(benchmark::State& state, std::int64_t attempts) {
 void BM_TipRun(benchmark::State& state) {
     BenchWorkspace b;
     apply(b.ws.options, static_cast<Setting>(state.range(0)), static_cast<int>(state.range(1)));
-    b.ws.options.setUpDown(8, static_cast<int>(state.range(2)));
-    b.ws.options.setUpDown(7, static_cast<int>(state.range(3)));
+    b.ws.options.setValue(UpDown::RowsToCompute, static_cast<int>(state.range(2)));
+    b.ws.options.setValue(UpDown::AttemptBudget, static_cast<int>(state.range(3)));
     std::int64_t attempts = 0;
     for (auto _ : state) {
-        b.ws.random.setSeed(815);
-        attempts += kav::Label28Click(b.ws).attempts;
+        b.ws.run.random.setSeed(815);
+        attempts += kav::Label28Click(b.ws.program, b.ws.options, b.ws.ticket, b.ws.drawWindow,
+                                      b.ws.run, b.ws.view)
+                        .attempts;
     }
     reportAttempts(state, attempts);
 }
@@ -62,14 +67,16 @@ void BM_TipRun(benchmark::State& state) {
 void BM_BaselineTipRun(benchmark::State& state) {
     BenchWorkspace b;
     apply(b.ws.options, static_cast<Setting>(state.range(0)), static_cast<int>(state.range(1)));
-    b.ws.options.setUpDown(8, static_cast<int>(state.range(2)));
-    b.ws.options.setUpDown(7, static_cast<int>(state.range(3)));
-    b.ws.random.setSeed(815);
-    const int realAttempts = kav::Label28Click(b.ws).attempts;
+    b.ws.options.setValue(UpDown::RowsToCompute, static_cast<int>(state.range(2)));
+    b.ws.options.setValue(UpDown::AttemptBudget, static_cast<int>(state.range(3)));
+    b.ws.run.random.setSeed(815);
+    const int realAttempts = kav::Label28Click(b.ws.program, b.ws.options, b.ws.ticket,
+                                               b.ws.drawWindow, b.ws.run, b.ws.view)
+                                 .attempts;
     const kav::bench::RunRows real = kav::bench::sheetRows(b.ws, realAttempts);
     std::int64_t attempts = 0;
     for (auto _ : state) {
-        b.ws.random.setSeed(815);
+        b.ws.run.random.setSeed(815);
         const kav::bench::RunRows baseline = kav::bench::baselineTipRun(b.ws);
         if (baseline.rows != real.rows || baseline.firstKey != real.firstKey ||
             baseline.attempts != real.attempts) {

@@ -3,8 +3,8 @@
 // straightforward form: every test row compared with every window draw by `Zettelcheck`.
 #include "NoInteraction.h"
 #include "app/Workspace.h"
-#include "evaluation/HitEvaluation.h"
-#include "generator/Random.h"
+#include "commands/SheetEvaluation.h"
+#include "model/Random.h"
 #include "stats/GroupStatistics.h"
 #include "stats/Statistics.h"
 
@@ -51,11 +51,12 @@ void BM_GroupStatisticsByRowComparison(benchmark::State& state) {
             for (const DrawRecord& draw : draws.records) {
                 if (!(draw.date > kWholeHistory.start && draw.date <= kWholeHistory.end))
                     continue;
-                ws.current.takeSlots(draw);
+                ws.drawWindow.current.takeSlots(draw);
                 for (int start = 1; start <= shape->lastStart; ++start) {
                     const std::array<std::string, 5> row = groupTestRow(*shape, start);
-                    Zettelcheck(ws, {row[0], row[1], row[2], row[3], row[4]}, "0");
-                    if (ws.comparison.hitCount == shape->length)
+                    Zettelcheck(ws.ticket, ws.drawWindow.current,
+                                {row[0], row[1], row[2], row[3], row[4]}, "0");
+                    if (ws.ticket.comparison.hitCount == shape->length)
                         ++counters[static_cast<std::size_t>(start)];
                 }
             }

@@ -5,7 +5,7 @@
 #include "FuzzWorkspace.h"
 
 #include "base/Windows1252.h"
-#include "generator/TipSheet.h"
+#include "model/TipSheet.h"
 #include "output/ClickScript.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

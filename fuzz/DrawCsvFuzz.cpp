@@ -6,7 +6,7 @@
 #include "FuzzWorkspace.h"
 
 #include "draws/DrawCsv.h"
-#include "draws/DrawImport.h"
+#include "draws/DrawMerge.h"
 
 #include <algorithm>
 #include <set>

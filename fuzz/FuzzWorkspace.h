@@ -16,8 +16,8 @@ namespace kav::fuzz {
 // anything behind.
 struct FuzzWorkspace {
     FuzzWorkspace() {
-        ws.evaluationSwitch = true;
-        ws.todayProvider = [] { return dayCountFromCivil({2026, 12, 9}); };
+        ws.ticket.evaluationSwitch = true;
+        ws.program.todayProvider = [] { return dayCountFromCivil({2026, 12, 9}); };
     }
 
     test::ScriptedInteraction ui;

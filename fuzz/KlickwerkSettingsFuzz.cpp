@@ -4,7 +4,7 @@
 // ever reaching another path on the server, and what is written back reads back the same.
 #include "FuzzWorkspace.h"
 
-#include "app/SettingsValues.h"
+#include "base/SettingsValues.h"
 #include "output/ClickScript.h"
 #include "output/KlickwerkSettings.h"
 #include "output/ScriptUpdate.h"

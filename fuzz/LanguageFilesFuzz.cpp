@@ -102,9 +102,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         require(result.translationMode && result.optionsReplaced && result.messagesReplaced);
         for (bool applied : result.applied)
             require(applied);
-        require(f.ws.messages.size() == lines.size());
+        require(f.ws.program.messages.size() == lines.size());
         for (std::size_t k = 0; k < lines.size(); ++k)
-            require(f.ws.messages.line(k) == lines[k]);
+            require(f.ws.program.messages.line(k) == lines[k]);
         for (const std::string& caption : texts.captions)
             require(caption.empty() ||
                     std::find(lines.begin(), lines.end(), caption) != lines.end());

@@ -14,13 +14,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     kav::fuzz::FuzzWorkspace f;
     kav::Workspace& ws = f.ws;
     kav::loadSettings(ws, values);
-    for (int n = 1; n <= kav::kUpDownCount; ++n)
-        require(ws.options.upDown(n) >= ws.options.upDownMinimum(n) &&
-                ws.options.upDown(n) <= ws.options.upDownMaximum(n));
+    for (const kav::UpDownControl& spin : kav::upDownControls())
+        require(ws.options.value(spin.id) >= ws.options.minimum(spin.id) &&
+                ws.options.value(spin.id) <= ws.options.maximum(spin.id));
     for (int r = 0; r < kav::TipSheet::kRows; ++r)
         for (int c = 0; c < kav::TipSheet::kColumns; ++c)
-            require(kav::validatedCellText(ws.sheet.cell(r, c), c == kav::TipSheet::kKeyColumn) ==
-                    ws.sheet.cell(r, c));
-    require(ws.startPicker.value >= ws.startPicker.minimum);
+            require(kav::validatedCellText(ws.ticket.sheet.cell(r, c),
+                                           c == kav::TipSheet::kKeyColumn) ==
+                    ws.ticket.sheet.cell(r, c));
+    require(ws.drawWindow.startPicker.value >= ws.drawWindow.startPicker.minimum);
     return 0;
 }

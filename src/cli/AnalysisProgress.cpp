@@ -30,13 +30,13 @@ TerminalProgress::~TerminalProgress() {
 void TerminalProgress::show() {
     // A tip calculation asks for pending input once per attempt: the clock only every
     // few hundred calls.
-    if ((++calls_ & 255u) != 0 || !ctx_.ws.analysis.running())
+    if ((++calls_ & 255u) != 0 || !ctx_.ws.run.analysis.running())
         return;
     const auto now = std::chrono::steady_clock::now();
     if (now - lastShown_ < kInterval)
         return;
     lastShown_ = now;
-    const std::string text = analysisProgressText(ctx_.ws.analysis);
+    const std::string text = analysisProgressText(ctx_.ws.run.analysis);
     ctx_.err << '\r' << text
              << std::string(shownLength_ > text.size() ? shownLength_ - text.size() : 0, ' ')
              << std::flush;

@@ -9,7 +9,8 @@
 #include "app/SettingsStore.h"
 #include "app/StartUp.h"
 #include "base/IntegerText.h"
-#include "evaluation/DrawSelection.h"
+#include "commands/DrawReading.h"
+#include "commands/DrawSelection.h"
 #include "evaluation/TipFile.h"
 
 #include <QJsonDocument>
@@ -227,37 +228,37 @@ void startTool(Workspace& ws, const GlobalOptions& g, const CliCommand& command,
         // The window would stay German without its language files; a script that asked for
         // another language must not get German output it takes for that language.
         if (std::string_view(g.language->code) != "de" &&
-            !std::filesystem::exists(baseLanguageFile(ws.programFolder)))
+            !std::filesystem::exists(baseLanguageFile(ws.program.folder)))
             throw UsageError("--language " + std::string(g.language->code) +
                              ": keine Sprachdateien im Programmordner (" +
-                             baseLanguageFile(ws.programFolder).string() + " fehlt)");
+                             baseLanguageFile(ws.program.folder).string() + " fehlt)");
         chooseLanguage(ws, *g.language, workspaceComponents(ws));
     } else {
         applyStoredLanguage(ws, workspaceComponents(ws));
     }
     if (g.sheetFile) {
         try {
-            loadTipFile(ws.sheet, *g.sheetFile);
+            loadTipFile(ws.ticket.sheet, *g.sheetFile);
         } catch (const IoError& e) {
             throw UsageError(std::string("--sheet: ") + e.what());
         }
     }
     for (int row : g.lockedRows)
-        ws.sheet.setLocked(row, true);
-    if (g.start && !ws.startPicker.set(*g.start))
+        ws.ticket.sheet.setLocked(row, true);
+    if (g.start && !ws.drawWindow.startPicker.set(*g.start))
         throw UsageError("--start: Datum vor dem 06.02.2005");
-    ws.windowStart = ws.startPicker.value;
-    if (g.end && !ws.endPicker.set(*g.end))
+    ws.drawWindow.windowStart = ws.drawWindow.startPicker.value;
+    if (g.end && !ws.drawWindow.endPicker.set(*g.end))
         throw UsageError("--end: Datum vor dem 06.02.2005");
     if (!g.end)
-        ws.endPicker.set(ws.today());
+        ws.drawWindow.endPicker.set(ws.program.today());
     if (!command.needsDrawFile)
         return;
     // Only a missing file is missing: a folder in its place fails its read with that reason.
-    if (ws.drawFile().state() == DrawFileState::Missing)
-        throw IoError("Die Ziehungsdatei " + ws.drawFile().path().string() +
+    if (drawFileOf(ws.program).state() == DrawFileState::Missing)
+        throw IoError("Die Ziehungsdatei " + drawFileOf(ws.program).path().string() +
                       " fehlt (kavanto-cli init legt sie an).");
-    SpeedButton5Click(ws);
+    SpeedButton5Click(ws.program, ws.ticket, ws.drawWindow, ws.view);
 }
 
 } // namespace
@@ -292,10 +293,10 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     CliInteraction ui(err);
     try {
         Workspace ws(platform::programFolder(globals.dataDir), ui);
-        ws.todayProvider = [today = globals.today.value_or(platform::systemToday())] {
+        ws.program.todayProvider = [today = globals.today.value_or(platform::systemToday())] {
             return today;
         };
-        ws.shortDayNames = platform::systemShortDayNames();
+        ws.view.shortDayNames = platform::systemShortDayNames();
         const std::filesystem::path settingsFile = platform::settingsFile(globals.settingsFile);
         // A file that is not there (or a folder that is not) leaves the settings at their
         // defaults: said, so a mistyped name does not pass unnoticed.

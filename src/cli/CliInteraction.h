@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "app/Interaction.h"
+#include "model/Interaction.h"
 
 #include <functional>
 #include <iosfwd>

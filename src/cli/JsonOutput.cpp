@@ -20,12 +20,12 @@ QString qs(const std::string& utf8) {
 QJsonObject rowJson(const Workspace& ws, int row) {
     QJsonArray cells;
     for (int c = 0; c < TipSheet::kColumns; ++c)
-        cells.append(qs(ws.sheet.cell(row, c)));
+        cells.append(qs(ws.ticket.sheet.cell(row, c)));
     return QJsonObject{{"row", row + 1},
                        {"cells", cells},
-                       {"hits", qs(ws.sheet.hits(row))},
-                       {"sum", qs(ws.sheet.sum(row))},
-                       {"locked", ws.sheet.locked(row)}};
+                       {"hits", qs(ws.ticket.sheet.hits(row))},
+                       {"sum", qs(ws.ticket.sheet.sum(row))},
+                       {"locked", ws.ticket.sheet.locked(row)}};
 }
 
 QJsonArray rowsJson(const Workspace& ws) {
@@ -38,12 +38,12 @@ QJsonArray rowsJson(const Workspace& ws) {
 QJsonObject currentDrawJson(const Workspace& ws) {
     QJsonArray numbers;
     for (int i = 0; i < kNumbersPerDraw; ++i)
-        numbers.append(ws.current.number(i));
-    return QJsonObject{{"index", ws.current.index},
-                       {"date", qs(dateText(ws.current.date))},
+        numbers.append(ws.drawWindow.current.number(i));
+    return QJsonObject{{"index", ws.drawWindow.current.index},
+                       {"date", qs(dateText(ws.drawWindow.current.date))},
                        {"numbers", numbers},
-                       {"key", ws.current.key()},
-                       {"caption", qs(ws.drawCaption)}};
+                       {"key", ws.drawWindow.current.key()},
+                       {"caption", qs(ws.view.drawCaption)}};
 }
 
 QJsonArray drawsJson(const DrawSnapshot& draws) {
@@ -63,15 +63,17 @@ QJsonArray drawsJson(const DrawSnapshot& draws) {
 
 void printSheet(std::ostream& out, const Workspace& ws) {
     for (int r = 0; r < TipSheet::kRows; ++r) {
-        out << std::setw(2) << r + 1 << ". Tipp" << (ws.sheet.locked(r) ? "*" : " ");
+        out << std::setw(2) << r + 1 << ". Tipp" << (ws.ticket.sheet.locked(r) ? "*" : " ");
         for (int c = 0; c < TipSheet::kColumns; ++c)
-            out << (c == TipSheet::kKeyColumn ? "  R:" : "") << std::setw(4) << ws.sheet.cell(r, c);
-        out << "   Treffer: " << ws.sheet.hits(r) << "   Summe: " << ws.sheet.sum(r) << '\n';
+            out << (c == TipSheet::kKeyColumn ? "  R:" : "") << std::setw(4)
+                << ws.ticket.sheet.cell(r, c);
+        out << "   Treffer: " << ws.ticket.sheet.hits(r) << "   Summe: " << ws.ticket.sheet.sum(r)
+            << '\n';
     }
 }
 
 void printCurrentDraw(std::ostream& out, const Workspace& ws) {
-    out << "Ziehung " << ws.current.index << ": " << ws.drawCaption << '\n';
+    out << "Ziehung " << ws.drawWindow.current.index << ": " << ws.view.drawCaption << '\n';
 }
 
 void printDraws(std::ostream& out, const DrawSnapshot& draws) {

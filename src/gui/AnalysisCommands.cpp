@@ -7,12 +7,12 @@
 #include "LottoZahlen.h"
 #include "QtConversions.h"
 #include "TipOverviewPage.h"
-#include "evaluation/AnalysisControl.h"
-#include "evaluation/Backtest.h"
+#include "commands/AnalysisControl.h"
+#include "commands/Backtest.h"
+#include "commands/DrawHistoryAnalysis.h"
+#include "commands/TipSearch.h"
 #include "evaluation/ChanceComparison.h"
-#include "evaluation/DrawHistory.h"
-#include "evaluation/TipSearch.h"
-#include "stats/Chart.h"
+#include "model/Chart.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -43,15 +43,20 @@ AnalysisCommands::AnalysisCommands(TForm1& window) : QObject(&window), window_(w
     escape_->setEnabled(false);
 
     const auto stop = [this] {
-        requestAnalysisStop(window_.workspace());
+        requestAnalysisStop(window_.workspace().run, window_.workspace().view);
         syncFromWorkspace();
     };
     connect(stopButton, &QToolButton::clicked, this, stop);
     connect(escape_, &QShortcut::activated, this, stop);
 
     window_.tipPage->speedButton4->setEnabled(true);
-    connect(window_.tipPage->speedButton4, &QToolButton::clicked, this,
-            [this] { window_.runCommand([this] { SpeedButton4Click(window_.workspace()); }); });
+    connect(window_.tipPage->speedButton4, &QToolButton::clicked, this, [this] {
+        window_.runCommand([this] {
+            SpeedButton4Click(window_.workspace().program, window_.workspace().options,
+                              window_.workspace().ticket, window_.workspace().drawWindow,
+                              window_.workspace().view);
+        });
+    });
     DatabasePage* database = window_.databasePage;
     for (QPushButton* button : {database->bitBtn9, database->bitBtn19})
         button->setEnabled(true);
@@ -74,18 +79,22 @@ QPushButton* AnalysisCommands::buttonOf(AnalysisRun::Kind kind) const {
 void AnalysisCommands::runAnalysis(AnalysisRun::Kind kind) {
     Workspace& ws = window_.workspace();
     // Pressed again while it runs, the start button is the stop button.
-    if (ws.analysis.running()) {
-        requestAnalysisStop(ws);
+    if (ws.run.analysis.running()) {
+        requestAnalysisStop(ws.run, ws.view);
         syncFromWorkspace();
         return;
     }
     if (kind == AnalysisRun::Kind::Backtest) {
         BacktestResult result;
-        window_.runCommand([&] { result = BitBtn9Click(ws); });
+        window_.runCommand([&] {
+            result =
+                BitBtn9Click(ws.program, ws.options, ws.ticket, ws.drawWindow, ws.run, ws.view);
+        });
         if (result.completed)
             showChance(compareWithChance(result.classes), result.draws);
     } else {
-        window_.runCommand([&] { BitBtn19Click(ws); });
+        window_.runCommand(
+            [&] { BitBtn19Click(ws.program, ws.ticket, ws.drawWindow, ws.run, ws.view); });
     }
     if (closeAfterRun_) {
         closeAfterRun_ = false;
@@ -95,12 +104,12 @@ void AnalysisCommands::runAnalysis(AnalysisRun::Kind kind) {
 
 void AnalysisCommands::showChance(const ChanceComparison& comparison, int draws) {
     Workspace& ws = window_.workspace();
-    ws.chart = chanceChart(comparison);
+    ws.view.chart = chanceChart(comparison);
     window_.syncFromWorkspace();
     if (!chanceDialog_) {
         chanceDialog_ = new ChanceDialog(&window_);
         connect(chanceDialog_, &ChanceDialog::chartRequested, this, [this] {
-            window_.workspace().activePage = Page::Chart;
+            window_.workspace().view.activePage = Page::Chart;
             window_.syncFromWorkspace();
         });
     }
@@ -110,7 +119,7 @@ void AnalysisCommands::showChance(const ChanceComparison& comparison, int draws)
 }
 
 void AnalysisCommands::syncFromWorkspace() {
-    const AnalysisRun& run = window_.workspace().analysis;
+    const AnalysisRun& run = window_.workspace().run.analysis;
     if (run.kind != locked_) {
         if (locked_ != AnalysisRun::Kind::None)
             unlock();
@@ -133,7 +142,7 @@ void AnalysisCommands::lock(AnalysisRun::Kind kind) {
     locked_ = kind;
     QPushButton* running = buttonOf(kind);
     idleCaption_ = running->text();
-    running->setText(qs(window_.workspace().messages.line(msg::Stop)));
+    running->setText(qs(window_.workspace().program.messages.line(msg::Stop)));
 
     QList<QWidget*> toDisable;
     QWidget* analyses = running->parentWidget();
@@ -192,9 +201,9 @@ void AnalysisCommands::unlock() {
 bool AnalysisCommands::eventFilter(QObject* watched, QEvent* event) {
     // Closing the window during an analysis stops it; the window closes once it ended.
     if (watched == &window_ && event->type() == QEvent::Close &&
-        window_.workspace().analysis.running()) {
+        window_.workspace().run.analysis.running()) {
         closeAfterRun_ = true;
-        requestAnalysisStop(window_.workspace());
+        requestAnalysisStop(window_.workspace().run, window_.workspace().view);
         syncFromWorkspace();
         event->ignore();
         return true;

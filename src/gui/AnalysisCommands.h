@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "evaluation/AnalysisRun.h"
+#include "model/AnalysisRun.h"
 
 #include <QList>
 #include <QObject>

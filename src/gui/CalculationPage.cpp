@@ -5,8 +5,10 @@
 #include "ClickableLabels.h"
 #include "LanguageComponents.h"
 #include "QtConversions.h"
+#include "StatisticBindings.h"
+#include "commands/StatisticCommands.h"
 #include "generator/LinkedSpinBounds.h"
-#include "stats/StatisticCommands.h"
+#include "model/Controls.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -24,12 +26,6 @@
 
 namespace kav::gui {
 namespace {
-
-constexpr const char* kDrawLimitHint = "Übereinstimmung mit Zahlen aus vorhergehender Ziehung";
-constexpr const char* kHistoryHint = "Tipp vor noch keinen Xer aus der Datenbank entsprechen, "
-                                     "beginnen mit dem Datum  aus deer Diagrammübersicht";
-constexpr const char* kPercentHint =
-    "Die erste X Prozent werden mit einer Höheren Wahrscheinlichkeit versehen";
 
 // A short caption beside a field.
 QLabel* label(const char* name, const char* caption) {
@@ -98,33 +94,34 @@ CalculationPage::CalculationPage(CommandHost& commandHost, QWidget* parent)
     syncFromWorkspace();
 }
 
-QCheckBox* CalculationPage::makeCheckBox(int number, const char* caption, const char* hint) {
-    auto* box = new QCheckBox(QString::fromUtf8(caption));
-    box->setObjectName(QString("CheckBox%1").arg(number));
-    setHint(box, QString::fromUtf8(hint));
-    checkBoxes_[static_cast<std::size_t>(number)] = box;
-    connect(box, &QCheckBox::toggled, this, [this, number](bool checked) {
-        ws().options.setCheckBox(number, checked);
+QCheckBox* CalculationPage::makeCheckBox(CheckBox id) {
+    const CheckBoxControl& c = control(id);
+    auto* box = new QCheckBox(QString::fromUtf8(c.caption));
+    box->setObjectName(qs(designName(id)));
+    setHint(box, QString::fromUtf8(c.hint));
+    checkBoxes_[static_cast<std::size_t>(number(id))] = box;
+    connect(box, &QCheckBox::toggled, this, [this, id](bool checked) {
+        ws().options.setChecked(id, checked);
         syncFromWorkspace(); // `CheckBox31` moves `UpDown6`'s maximum
     });
     return box;
 }
 
-QSpinBox* CalculationPage::makeUpDown(int number, const char* hint) {
-    const UpDownSpec& field = upDownSpec(number);
+QSpinBox* CalculationPage::makeUpDown(UpDown id) {
+    const UpDownControl& field = control(id);
     auto* spin = new QSpinBox;
-    spin->setObjectName(QString("UpDown%1").arg(number));
+    spin->setObjectName(qs(designName(id)));
     spin->findChild<QLineEdit*>()->setObjectName(QString("Edit%1").arg(field.editNumber));
     spin->setRange(field.minimum, field.maximum);
-    setHint(spin, QString::fromUtf8(hint));
+    setHint(spin, QString::fromUtf8(field.hint));
     spin->installEventFilter(this);
-    upDowns_[static_cast<std::size_t>(number)] = spin;
+    upDowns_[static_cast<std::size_t>(number(id))] = spin;
     connect(spin, &QSpinBox::valueChanged, this,
-            [this, number](int position) { ws().options.setUpDown(number, position); });
+            [this, id](int position) { ws().options.setValue(id, position); });
     return spin;
 }
 
-void CalculationPage::runStatistic(void (*command)(Workspace&)) {
+void CalculationPage::runChartCommand(void (*command)(Workspace&)) {
     host().runCommand([this, command] { command(ws()); });
 }
 
@@ -132,7 +129,7 @@ QToolButton* CalculationPage::makeChartButton(const char* name, void (*command)(
     auto* button = new QToolButton;
     button->setObjectName(name);
     button->setText(QString::fromUtf8("▁▃▅"));
-    connect(button, &QToolButton::clicked, this, [this, command] { runStatistic(command); });
+    connect(button, &QToolButton::clicked, this, [this, command] { runChartCommand(command); });
     return button;
 }
 
@@ -141,7 +138,7 @@ ClickableLabel* CalculationPage::makeChartLabel(const char* name, const char* ca
     auto* label = new ClickableLabel(QString::fromUtf8(caption));
     label->setObjectName(name);
     label->setWordWrap(true);
-    connect(label, &ClickableLabel::clicked, this, [this, command] { runStatistic(command); });
+    connect(label, &ClickableLabel::clicked, this, [this, command] { runChartCommand(command); });
     return label;
 }
 
@@ -152,26 +149,25 @@ CaptionFields* CalculationPage::makeCaptionFields(QWidget* caption, std::vector<
 }
 
 QWidget* CalculationPage::buildStatisticalPage() {
-    speedButton23 = makeChartButton("SpeedButton23", Label89Click);
-    speedButton24 = makeChartButton("SpeedButton24", Label91Click);
-    speedButton25 = makeChartButton("SpeedButton25", Label90Click);
-    speedButton26 = makeChartButton("SpeedButton26", SpeedButton26Click);
-    speedButton22 = makeChartButton("SpeedButton22", [](Workspace& w) { Button5Click(w); });
+    speedButton23 = makeChartButton("SpeedButton23", runShownStatistic<Label89Click>);
+    speedButton24 = makeChartButton("SpeedButton24", runShownStatistic<Label91Click>);
+    speedButton25 = makeChartButton("SpeedButton25", runShownStatistic<Label90Click>);
+    speedButton26 = makeChartButton("SpeedButton26", runShownStatistic<SpeedButton26Click>);
+    speedButton22 = makeChartButton("SpeedButton22", runStatistic<Button5Click>);
     return page({
         line({heading("StatisticsHeading", "Zahlen für die Tipps über Statistik bevorzugen")}),
-        line({makeCheckBox(1, "Zahlen mit einer häufigen Paarebildung bevorzugen"),
-              makeCheckBox(11, "seltensten"), speedButton23}),
-        line({makeCheckBox(6, "Zahlen mit einer häufigen Dreiergruppenbildung bevorzugen"),
-              makeCheckBox(12, "seltensten"), speedButton24}),
-        line({makeCheckBox(7, "Zahlen mit einer häufigen Viergruppenbildung bevorzugen"),
-              makeCheckBox(13, "seltensten"), speedButton25}),
-        line({makeCheckBox(2, "Zahlen die besonders oft gezogen wurden bevorzugen"),
-              makeUpDown(12, kPercentHint), speedButton26}),
-        line({makeCheckBox(14, "Zahlen die besonders selten gezogen wurden bevorzugen"),
-              makeUpDown(14, kPercentHint)}),
-        line({makeCheckBox(10, "Zahlen die am längsten überfällig sind"),
-              makeUpDown(13, kPercentHint), speedButton22}),
-        line({makeCheckBox(19, "benachbarte Zahlen der letzten Ziehung bevorzugen")}),
+        line({makeCheckBox(CheckBox::FrequentPairs), makeCheckBox(CheckBox::RarePairs),
+              speedButton23}),
+        line({makeCheckBox(CheckBox::FrequentTriples), makeCheckBox(CheckBox::RareTriples),
+              speedButton24}),
+        line({makeCheckBox(CheckBox::FrequentQuads), makeCheckBox(CheckBox::RareQuads),
+              speedButton25}),
+        line({makeCheckBox(CheckBox::FrequentNumbers), makeUpDown(UpDown::FrequentNumbersPercent),
+              speedButton26}),
+        line({makeCheckBox(CheckBox::RareNumbers), makeUpDown(UpDown::RareNumbersPercent)}),
+        line({makeCheckBox(CheckBox::OverdueNumbers), makeUpDown(UpDown::OverdueNumbersPercent),
+              speedButton22}),
+        line({makeCheckBox(CheckBox::NeighboursOfLastDraw)}),
         line({text("PercentNote", "Für die Tippberechnung werden die jeweils ersten x% verwendet. "
                                   "(z.B. bis 30% vom Maximum)")}),
         line({text("PreferredOnlyNote", "Unter \"Allgemein\" können Sie festlegen, dass nur diese "
@@ -180,44 +176,25 @@ QWidget* CalculationPage::buildStatisticalPage() {
 }
 
 QWidget* CalculationPage::buildTicketPage() {
-    QCheckBox* databaseRule = makeCheckBox(
-        9, "Tipp darf noch keinen              er aus der Datenbank entsprechen", kHistoryHint);
-    QCheckBox* recentRule = makeCheckBox(
-        28, "Tipp darf keinen              er aus den letzten              Ziehungen sein",
-        kHistoryHint);
+    QCheckBox* databaseRule = makeCheckBox(CheckBox::DatabaseRule);
+    QCheckBox* recentRule = makeCheckBox(CheckBox::RecentDrawsRule);
     return page({
         line({heading("TicketHeading", "Optimierung der einzelnen Tipps miteinander im Schein ")}),
-        line({makeCheckBox(3, "maximale Übereinstimmungen mit anderen Tipps zulassen"),
-              makeUpDown(3)}),
-        line({makeCheckBox(24, "minimale Übereinstimmungen mit anderen Tipps zulassen"),
-              makeUpDown(9)}),
-        line({makeCheckBox(27, "Min/Max bezogen auf Verhältnis jedes Tipps auf jeden Tipp "
-                               "anwenden")}),
+        line({makeCheckBox(CheckBox::MaximumOverlap), makeUpDown(UpDown::MaximumOverlap)}),
+        line({makeCheckBox(CheckBox::MinimumOverlap), makeUpDown(UpDown::MinimumOverlap)}),
+        line({makeCheckBox(CheckBox::PairwiseOverlap)}),
         line({heading("PastDrawsHeading",
                       "Optimierung der einzelnen Tipps über die vergangenen Ziehungen")}),
-        line({makeCheckBox(4, "maximal zu verwendente Zahlen der letzten Ziehung", kDrawLimitHint),
-              makeUpDown(4)}),
-        line({makeCheckBox(5, "maximal zu verwendente Zahlen der vorletzten Ziehung",
-                           kDrawLimitHint),
-              makeUpDown(5)}),
-        line({makeCheckBox(23, "maximal zu verwendente Zahlen der vorvorletzten Ziehung",
-                           kDrawLimitHint),
-              makeUpDown(11)}),
-        line({makeCaptionFields(
-            databaseRule,
-            {makeUpDown(6, "Setzen Sie den Wert auf 5 oder 6 falls Sie die komplette Datenbank "
-                           "verwenden")})}),
-        line({makeCaptionFields(
-            recentRule,
-            {makeUpDown(17, "Setzen Sie den Wert auf 4 oder 5 falls Sie die Ziehungszahl sehr "
-                            "groß wählen"),
-             makeUpDown(18, "Hier können Sie nochmal  ab ev. 3 oder 4 der letzten Ziehungen "
-                            "ausschließen")})}),
-        line({makeCheckBox(31, "Nº Clave in Übereinstimmungsberechnung mit einbeziehen!")}),
-        line({makeCheckBox(29, "vermeiden der Zahlen 1-12 (Monat oft getippt durch "
-                               "Datums-Tipper) ")}),
-        line({makeCheckBox(30, "Wertigkeit der Zahlen von 1-31 verringern (Datum)  -  selterner "
-                               "im Tipp enthalten")}),
+        line({makeCheckBox(CheckBox::LastDrawLimit), makeUpDown(UpDown::LastDrawLimit)}),
+        line(
+            {makeCheckBox(CheckBox::SecondLastDrawLimit), makeUpDown(UpDown::SecondLastDrawLimit)}),
+        line({makeCheckBox(CheckBox::ThirdLastDrawLimit), makeUpDown(UpDown::ThirdLastDrawLimit)}),
+        line({makeCaptionFields(databaseRule, {makeUpDown(UpDown::DatabaseMatches)})}),
+        line({makeCaptionFields(recentRule, {makeUpDown(UpDown::RecentDrawsMatches),
+                                             makeUpDown(UpDown::RecentDrawsCount)})}),
+        line({makeCheckBox(CheckBox::KeyCountsAsHit)}),
+        line({makeCheckBox(CheckBox::AvoidMonthNumbers)}),
+        line({makeCheckBox(CheckBox::FewerDateNumbers)}),
     });
 }
 
@@ -230,16 +207,16 @@ QWidget* CalculationPage::buildMathematicalPage() {
         "Label88",
         "Die Quersummerverteilung der vergangenen Ziehungen sehen Sie im Diagramm unter "
         "QS  ",
-        Label88Click);
+        runShownStatistic<Label88Click>);
     label89 = makeChartLabel(
         "Label89", "Paare entstehen meist automatisch, aber hier können Sie auch erzwungen werden.",
-        Label89Click);
-    label91 = makeChartLabel("Label91", "Dreier, ", Label91Click);
+        runShownStatistic<Label89Click>);
+    label91 = makeChartLabel("Label91", "Dreier, ", runShownStatistic<Label91Click>);
     label91->setWordWrap(false);
     label90 = makeChartLabel("Label90",
                              "Vierer ... (3-4-5  oder 28-29-30-31) entstehen relativ selten, "
                              "können hier ganz verhindert werden",
-                             Label90Click);
+                             runShownStatistic<Label90Click>);
     auto* groups = new QHBoxLayout;
     groups->setSpacing(0);
     groups->addWidget(label91);
@@ -247,22 +224,20 @@ QWidget* CalculationPage::buildMathematicalPage() {
     return page({
         line({heading("MathematicalHeading",
                       "Diese Bedingungen werden in jeder Tippreihe berücksichtigt")}),
-        line({makeCaptionFields(label42, {makeUpDown(1), makeUpDown(2)})}),
+        line({makeCaptionFields(
+            label42, {makeUpDown(UpDown::CrossSumFrom), makeUpDown(UpDown::CrossSumTo)})}),
         line({text("SumLimitNote", "Durch das Begrenzen der Quersummer können Sie Tipps wie "
                                    "1-2-3-4-5-6 oder 39-41-43-46-47-49")}),
         line({text("HighSumNote", "Mochten Sie auf höhere Quoten Tippen, wählen Sie Quersummer "
                                   "größer 130. (Datumstipper)")}),
         line({label88}),
-        line({makeCheckBox(8, "eine Paarbildung pro Tipp erzwingen")}),
+        line({makeCheckBox(CheckBox::ForcedPair)}),
         line({label89}),
-        line({makeCheckBox(18, "keine Dreier, Vierer... Gruppen")}),
+        line({makeCheckBox(CheckBox::NoRunsOfThree)}),
         groups,
-        line({makeCheckBox(25, "mindest Anzahl von gerade Zahlen in jedem Tipp erzwingen"),
-              makeUpDown(15)}),
-        line({makeCheckBox(26, "mindest Anzahl von ungerade Zahlen in jedem Tipp erzwingen"),
-              makeUpDown(16)}),
-        line({makeCheckBox(22, "mindest Anzahl von Primzahlen in jedem Tipp erzwingen"),
-              makeUpDown(10)}),
+        line({makeCheckBox(CheckBox::MinimumEven), makeUpDown(UpDown::MinimumEven)}),
+        line({makeCheckBox(CheckBox::MinimumOdd), makeUpDown(UpDown::MinimumOdd)}),
+        line({makeCheckBox(CheckBox::MinimumPrimes), makeUpDown(UpDown::MinimumPrimes)}),
     });
 }
 
@@ -270,8 +245,8 @@ QWidget* CalculationPage::buildKeyNumberPage() {
     radioGroup1 = new QGroupBox(QString::fromUtf8("Nº Clave Option"));
     radioGroup1->setObjectName("RadioGroup1");
     radioButtons_ = new QButtonGroup(this);
-    superselten = makeChartButton("Superselten", SuperseltenClick);
-    superAus = makeChartButton("SuperAus", SuperAusClick);
+    superselten = makeChartButton("Superselten", runShownStatistic<SuperseltenClick>);
+    superAus = makeChartButton("SuperAus", runShownStatistic<SuperAusClick>);
     auto* items = new QVBoxLayout(radioGroup1);
     QToolButton* besideItem[] = {nullptr, superselten, superAus};
     for (int item = 0; item < 3; ++item) {
@@ -287,24 +262,23 @@ QWidget* CalculationPage::buildKeyNumberPage() {
         items->addLayout(row);
     }
     connect(radioButtons_, &QButtonGroup::idClicked, this,
-            [this](int item) { ws().options.setRadioGroup1(item); });
+            [this](int item) { ws().options.setKeyModeItem(item); });
     return page({
         line({heading("KeyNumberHeading", "Berechnungsoptionen für die Nº Clave")}),
         line({radioGroup1}),
-        line({makeCheckBox(16, "kein Nº Clave aus den letzten Ziehungen verwenden"),
-              makeUpDown(19)}),
+        line({makeCheckBox(CheckBox::NoRecentKeys), makeUpDown(UpDown::RecentKeysCovered)}),
     });
 }
 
 QWidget* CalculationPage::buildGeneralPage() {
     return page({
-        line({label("AttemptsLabel", "Max. Berechnungsläufe"), makeUpDown(7),
+        line({label("AttemptsLabel", "Max. Berechnungsläufe"), makeUpDown(UpDown::AttemptBudget),
               label("ThousandLabel", "Tausend")}),
         line({text("AttemptsNote", "Sie können versuchen die Berechnungsläufe zu erhöhen, falls "
                                    "mit Ihren Einstellungen nicht alle Reihen berechnet werden "
                                    "konnten. ")}),
-        line({makeCheckBox(15, "für den Tipp nur bevorzugte Zahlen verwenden!")}),
-        line({makeCheckBox(20, "Liste für Zahlenreihengenerierung anzeigen / bearbeiten")}),
+        line({makeCheckBox(CheckBox::PreferredNumbersOnly)}),
+        line({makeCheckBox(CheckBox::ShowNumberList)}),
     });
 }
 
@@ -314,14 +288,14 @@ bool CalculationPage::eventFilter(QObject* watched, QEvent* event) {
     const bool release = event->type() == QEvent::MouseButtonRelease;
     if (press || release) {
         Options& o = ws().options;
-        if (press && watched == upDown(3))
+        if (press && watched == upDown(UpDown::MaximumOverlap))
             UpDown3MouseDown(o);
-        else if (release && watched == upDown(9))
+        else if (release && watched == upDown(UpDown::MinimumOverlap))
             UpDown9MouseUp(o);
-        else if (watched == upDown(15))
-            evenOddMouseTouch(o, 15);
-        else if (watched == upDown(16))
-            evenOddMouseTouch(o, 16);
+        else if (watched == upDown(UpDown::MinimumEven))
+            evenOddMouseTouch(o, UpDown::MinimumEven);
+        else if (watched == upDown(UpDown::MinimumOdd))
+            evenOddMouseTouch(o, UpDown::MinimumOdd);
         syncFromWorkspace();
     }
     return WorkspacePage::eventFilter(watched, event);
@@ -329,24 +303,22 @@ bool CalculationPage::eventFilter(QObject* watched, QEvent* event) {
 
 void CalculationPage::syncFromWorkspace() {
     const Options& o = ws().options;
-    for (int n = 1; n <= kCheckBoxCount; ++n) {
-        if (QCheckBox* box = checkBox(n)) {
-            const QSignalBlocker blocker(box);
-            box->setChecked(o.checkBox(n));
-        }
+    for (const CheckBoxControl& c : checkBoxControls()) {
+        QCheckBox* box = checkBox(c.id);
+        const QSignalBlocker blocker(box);
+        box->setChecked(o.checked(c.id));
     }
-    for (int n = 1; n <= kUpDownCount; ++n) {
-        QSpinBox* spin = upDown(n);
-        if (!spin)
+    for (const UpDownControl& c : upDownControls()) {
+        QSpinBox* spin = upDown(c.id);
+        if (!spin) // `UpDown8` lives on the tip page
             continue;
         const QSignalBlocker blocker(spin);
         // A run may set a position beyond the bounds (the database rule's 6); it shows.
-        const int position = o.upDown(n);
-        spin->setRange(std::min(o.upDownMinimum(n), position),
-                       std::max(o.upDownMaximum(n), position));
+        const int position = o.value(c.id);
+        spin->setRange(std::min(o.minimum(c.id), position), std::max(o.maximum(c.id), position));
         spin->setValue(position);
     }
-    const std::vector<std::string>& items = o.radioItems();
+    const std::vector<std::string>& items = o.keyModeItems();
     const QList<QAbstractButton*> radios = radioButtons_->buttons();
     for (int item = 0; item < radios.size(); ++item) {
         QAbstractButton* radio = radioButtons_->button(item);
@@ -354,7 +326,7 @@ void CalculationPage::syncFromWorkspace() {
         radio->setText(index < items.size() ? qs(items[index]) : QString());
         radio->setVisible(index < items.size());
         const QSignalBlocker blocker(radio);
-        radio->setChecked(item == o.radioGroup1());
+        radio->setChecked(item == o.keyModeItem());
     }
     for (CaptionFields* row : captionFields_)
         row->placeFields();

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "WorkspacePage.h"
+#include "model/Controls.h"
 
 #include <array>
 
@@ -28,8 +29,10 @@ public:
     explicit CalculationPage(CommandHost& host, QWidget* parent = nullptr);
     void syncFromWorkspace() override;
 
-    QCheckBox* checkBox(int number) const { return checkBoxes_[static_cast<std::size_t>(number)]; }
-    QSpinBox* upDown(int number) const { return upDowns_[static_cast<std::size_t>(number)]; }
+    QCheckBox* checkBox(CheckBox id) const {
+        return checkBoxes_[static_cast<std::size_t>(number(id))];
+    }
+    QSpinBox* upDown(UpDown id) const { return upDowns_[static_cast<std::size_t>(number(id))]; }
 
     QTabWidget* innerPages;
     QGroupBox* radioGroup1;
@@ -56,13 +59,14 @@ private:
     QWidget* buildKeyNumberPage();
     QWidget* buildGeneralPage();
 
-    QCheckBox* makeCheckBox(int number, const char* caption, const char* hint = "");
-    QSpinBox* makeUpDown(int number, const char* hint = "");
+    // The control of the catalogue with its design caption, hint and range, bound both ways.
+    QCheckBox* makeCheckBox(CheckBox id);
+    QSpinBox* makeUpDown(UpDown id);
     QToolButton* makeChartButton(const char* name, void (*command)(Workspace&));
     ClickableLabel* makeChartLabel(const char* name, const char* caption,
                                    void (*command)(Workspace&));
     CaptionFields* makeCaptionFields(QWidget* caption, std::vector<QWidget*> fields);
-    void runStatistic(void (*command)(Workspace&));
+    void runChartCommand(void (*command)(Workspace&));
 
     std::array<QCheckBox*, kCheckBoxCount + 1> checkBoxes_{};
     std::array<QSpinBox*, kUpDownCount + 1> upDowns_{};

@@ -5,8 +5,9 @@
 #include "PlainText.h"
 #include "QtConversions.h"
 #include "ScalingStyle.h"
+#include "StatisticBindings.h"
 #include "WrappingRow.h"
-#include "stats/StatisticCommands.h"
+#include "commands/StatisticCommands.h"
 
 #include <QBarSeries>
 #include <QBarSet>
@@ -55,19 +56,17 @@ int tickInterval(int range) {
 ChartPage::ChartPage(CommandHost& commandHost, QWidget* parent)
     : WorkspacePage(commandHost, parent) {
     speedButton2 = addToolButton("SpeedButton2", "▁▃▅", "Verteilung der gezogenen Zahlen",
-                                 [](Workspace& w) { SpeedButton2Click(w); });
-    speedButton19 =
-        addToolButton("SpeedButton19", "Ausstehende", "", [](Workspace& w) { Button5Click(w); });
-    speedButton9 =
-        addToolButton("SpeedButton9", "QS", "", [](Workspace& w) { SpeedButton9Click(w); });
-    speedButton1 = addToolButton("SpeedButton1", "2er", "", [](Workspace& w) { Button2Click(w); });
-    speedButton3 = addToolButton("SpeedButton3", "3er", "", [](Workspace& w) { Button3Click(w); });
-    speedButton12 =
-        addToolButton("SpeedButton12", "4er", "", [](Workspace& w) { Button4Click(w); });
-    speedButton20 = addToolButton("SpeedButton20", "Nº Clave", "", SuperseltenClick);
+                                 runStatistic<SpeedButton2Click>);
+    speedButton19 = addToolButton("SpeedButton19", "Ausstehende", "", runStatistic<Button5Click>);
+    speedButton9 = addToolButton("SpeedButton9", "QS", "", runStatistic<SpeedButton9Click>);
+    speedButton1 = addToolButton("SpeedButton1", "2er", "", runStatistic<Button2Click>);
+    speedButton3 = addToolButton("SpeedButton3", "3er", "", runStatistic<Button3Click>);
+    speedButton12 = addToolButton("SpeedButton12", "4er", "", runStatistic<Button4Click>);
+    speedButton20 =
+        addToolButton("SpeedButton20", "Nº Clave", "", runShownStatistic<SuperseltenClick>);
     speedButton21 = addToolButton("SpeedButton21", "Nº Clave offen",
                                   "wie lange sind die einzelnen Sternzahlen überfällig",
-                                  [](Workspace& w) { Button8Click(w); });
+                                  runStatistic<Button8Click>);
     dateTimePicker2 = new DatePickerEdit("DateTimePicker2");
 
     auto* chart = new QChart;
@@ -121,7 +120,7 @@ ChartPage::ChartPage(CommandHost& commandHost, QWidget* parent)
             QToolTip::hideText();
     });
     connect(dateTimePicker2, &DatePickerEdit::pickedByUser, this,
-            [this](DayCount date) { ws().startPicker.set(date); });
+            [this](DayCount date) { ws().drawWindow.startPicker.set(date); });
 
     // The statistic buttons wrap onto a second line where a language's captions need more
     // room than the window has; the start date stays at the right end.
@@ -175,10 +174,10 @@ void ChartPage::changeEvent(QEvent* event) {
 }
 
 void ChartPage::syncFromWorkspace() {
-    dateTimePicker2->show(ws().startPicker);
-    if (drawn_ && *drawn_ == ws().chart)
+    dateTimePicker2->show(ws().drawWindow.startPicker);
+    if (drawn_ && *drawn_ == ws().view.chart)
         return;
-    drawn_ = ws().chart;
+    drawn_ = ws().view.chart;
     draw(*drawn_);
 }
 

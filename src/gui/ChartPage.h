@@ -2,7 +2,7 @@
 #pragma once
 
 #include "WorkspacePage.h"
-#include "stats/Chart.h"
+#include "model/Chart.h"
 
 #include <QFont>
 

@@ -4,9 +4,11 @@
 #include "DatePickerEdit.h"
 #include "LanguageComponents.h"
 #include "QtConversions.h"
+#include "StatisticBindings.h"
+#include "commands/DrawEditing.h"
+#include "commands/DrawSelection.h"
+#include "commands/StatisticCommands.h"
 #include "draws/DrawMaintenance.h"
-#include "evaluation/DrawSelection.h"
-#include "stats/StatisticCommands.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -116,28 +118,33 @@ DatabasePage::DatabasePage(CommandHost& commandHost, QWidget* parent)
     layout->addStretch(1);
 
     connect(dateTimePicker1, &DatePickerEdit::pickedByUser, this,
-            [this](DayCount date) { ws().endPicker.set(date); });
-    connect(speedButton5, &QToolButton::clicked, this,
-            [this] { host().runCommand([this] { SpeedButton5Click(ws()); }); });
+            [this](DayCount date) { ws().drawWindow.endPicker.set(date); });
+    connect(speedButton5, &QToolButton::clicked, this, [this] {
+        host().runCommand(
+            [this] { SpeedButton5Click(ws().program, ws().ticket, ws().drawWindow, ws().view); });
+    });
     const std::pair<QPushButton*, void (*)(Workspace&)> statisticButtons[] = {
-        {button2, [](Workspace& w) { Button2Click(w); }},
-        {button3, [](Workspace& w) { Button3Click(w); }},
-        {button4, [](Workspace& w) { Button4Click(w); }},
-        {button5, [](Workspace& w) { Button5Click(w); }},
-        {button8, [](Workspace& w) { Button8Click(w); }},
+        {button2, runStatistic<Button2Click>}, {button3, runStatistic<Button3Click>},
+        {button4, runStatistic<Button4Click>}, {button5, runStatistic<Button5Click>},
+        {button8, runStatistic<Button8Click>},
     };
     for (const auto& [button, run] : statisticButtons)
         connect(button, &QPushButton::clicked, this,
                 [this, run] { host().runCommand([this, run] { run(ws()); }); });
-    connect(entryButton, &QPushButton::clicked, this,
-            [this] { host().runCommand([this] { enterDraw(ws()); }); });
-    connect(deleteButton, &QPushButton::clicked, this,
-            [this] { host().runCommand([this] { deleteCurrentDraw(ws()); }); });
+    connect(entryButton, &QPushButton::clicked, this, [this] {
+        host().runCommand(
+            [this] { enterDraw(ws().program, ws().ticket, ws().drawWindow, ws().run, ws().view); });
+    });
+    connect(deleteButton, &QPushButton::clicked, this, [this] {
+        host().runCommand([this] {
+            deleteCurrentDraw(ws().program, ws().ticket, ws().drawWindow, ws().run, ws().view);
+        });
+    });
 }
 
 void DatabasePage::syncFromWorkspace() {
-    drawCaption->setText(qs(ws().drawCaption));
-    dateTimePicker1->show(ws().endPicker);
+    drawCaption->setText(qs(ws().view.drawCaption));
+    dateTimePicker1->show(ws().drawWindow.endPicker);
 }
 
 } // namespace kav::gui

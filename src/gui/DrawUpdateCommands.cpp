@@ -4,8 +4,9 @@
 #include "CommandHost.h"
 #include "DatabasePage.h"
 #include "TipOverviewPage.h"
-#include "draws/DrawImport.h"
-#include "draws/InternetUpdate.h"
+#include "commands/CsvTransfer.h"
+#include "commands/InternetUpdate.h"
+#include "draws/DrawMerge.h"
 
 #include <QAction>
 #include <QProgressDialog>
@@ -33,46 +34,50 @@ DrawUpdateCommands::DrawUpdateCommands(CommandHost& host, QWidget& window, TipOv
         // The running state shows at once (stop button, disabled commands); the status
         // panels on a time budget.
         const bool stateShown =
-            databasePage_.stopButton->isHidden() != host_.workspace().updateStopShown;
+            databasePage_.stopButton->isHidden() != host_.workspace().run.updateStopShown;
         if (stateShown && sinceShown_.isValid() && sinceShown_.elapsed() < kShowIntervalMs)
             return;
         host_.syncFromWorkspace();
         sinceShown_.start();
     };
-    installInternetUpdate(ws, http_, std::move(parameters));
+    ws.installInternetUpdate(http_, std::move(parameters));
 
     menuEntry_.setEnabled(true);
     connect(&menuEntry_, &QAction::triggered, this, &DrawUpdateCommands::update);
     connect(databasePage_.updateButton, &QPushButton::clicked, this, &DrawUpdateCommands::update);
     connect(tipPage_.updateButton, &QToolButton::clicked, this, &DrawUpdateCommands::update);
     connect(databasePage_.stopButton, &QToolButton::clicked, this, [this] {
-        host_.workspace().updateStopShown = false;
+        host_.workspace().run.updateStopShown = false;
         databasePage_.stopButton->hide();
     });
-    connect(databasePage_.rebuildButton, &QPushButton::clicked, this, [this] {
-        if (!host_.workspace().running)
-            host_.runCommand([this] { rebuildDrawDatabase(host_.workspace()); });
+    connect(databasePage_.rebuildButton, &QPushButton::clicked, this, [this, &ws] {
+        if (!ws.run.running)
+            host_.runCommand([&ws] {
+                rebuildDrawDatabase(ws.program, ws.ticket, ws.drawWindow, ws.run, ws.view);
+            });
     });
-    connect(databasePage_.importButton, &QPushButton::clicked, this,
-            [this] { host_.runCommand([this] { importCsvCommand(host_.workspace()); }); });
+    connect(databasePage_.importButton, &QPushButton::clicked, this, [this, &ws] {
+        host_.runCommand(
+            [&ws] { importCsvCommand(ws.program, ws.ticket, ws.drawWindow, ws.run, ws.view); });
+    });
     connect(databasePage_.exportButton, &QPushButton::clicked, this,
-            [this] { host_.runCommand([this] { exportCsvCommand(host_.workspace()); }); });
+            [this, &ws] { host_.runCommand([&ws] { exportCsvCommand(ws.program); }); });
 }
 
 void DrawUpdateCommands::update() {
     Workspace& ws = host_.workspace();
     // A click queued before the buttons went grey, or one during a generator run (which
     // processes input between attempts): no update starts inside another command.
-    if (ws.updateRunning || ws.running)
+    if (ws.run.updateRunning || ws.run.running)
         return;
     host_.runCommand([&ws] {
-        if (ws.internetUpdate)
-            ws.internetUpdate(ws);
+        if (ws.program.internetUpdate)
+            ws.program.internetUpdate();
     });
 }
 
 void DrawUpdateCommands::showProgressWithoutWindow(DayCount date) {
-    const DayCount today = host_.workspace().today();
+    const DayCount today = host_.workspace().program.today();
     if (!progress_) {
         firstDate_ = date;
         progress_ = new QProgressDialog(&window_);
@@ -83,7 +88,7 @@ void DrawUpdateCommands::showProgressWithoutWindow(DayCount date) {
         progress_->setAutoReset(false);
         progress_->setRange(0, std::max(1, today - firstDate_));
         connect(progress_, &QProgressDialog::canceled, this,
-                [this] { host_.workspace().updateStopShown = false; });
+                [this] { host_.workspace().run.updateStopShown = false; });
         progress_->show();
     }
     progress_->setLabelText("Ziehungsdaten werden vom Ziehungsdienst geladen: " +
@@ -94,8 +99,8 @@ void DrawUpdateCommands::showProgressWithoutWindow(DayCount date) {
 void DrawUpdateCommands::syncFromWorkspace() {
     const Workspace& ws = host_.workspace();
     // During an analysis the analysis has locked the window; the writers stay locked.
-    const bool idle = !ws.updateRunning && !ws.analysis.running();
-    if (!ws.updateRunning && progress_) {
+    const bool idle = !ws.run.updateRunning && !ws.run.analysis.running();
+    if (!ws.run.updateRunning && progress_) {
         progress_->hide();
         progress_->deleteLater();
         progress_ = nullptr;
@@ -105,14 +110,14 @@ void DrawUpdateCommands::syncFromWorkspace() {
              databasePage_.deleteButton, databasePage_.importButton, tipPage_.updateButton})
         writer->setEnabled(idle);
     menuEntry_.setEnabled(idle);
-    databasePage_.stopButton->setVisible(ws.updateStopShown);
+    databasePage_.stopButton->setVisible(ws.run.updateStopShown);
 }
 
 void DrawUpdateCommands::stopForClose() {
     Workspace& ws = host_.workspace();
-    if (!ws.updateRunning)
+    if (!ws.run.updateRunning)
         return;
-    ws.updateStopShown = false;
+    ws.run.updateStopShown = false;
     http_.cancel();
 }
 

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "SoundPlayer.h"
-#include "app/Interaction.h"
+#include "model/Interaction.h"
 
 #include <QElapsedTimer>
 #include <QPointer>

@@ -85,7 +85,7 @@ InternetPage::InternetPage(CommandHost& commandHost, QWidget* parent)
         link->setStyleSheet("color: #0645ad");
         // A link label opens its own caption, whatever a language file made of it.
         connect(link, &ClickableLabel::clicked, this,
-                [this, link] { ws().ui.openDocument(link->text().toStdString()); });
+                [this, link] { ws().program.ui.openDocument(link->text().toStdString()); });
         layout->addWidget(link);
     }
     layout->addStretch(1);

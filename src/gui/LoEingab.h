@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "draws/DrawRecord.h"
+#include "model/DrawRecord.h"
 
 #include <QDialog>
 #include <array>

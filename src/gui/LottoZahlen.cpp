@@ -18,15 +18,16 @@
 #include "TipOverviewPage.h"
 #include "TipSheetView.h"
 #include "Zahlenwahl.h"
-#include "app/CommandGuard.h"
 #include "app/LanguageLoad.h"
 #include "app/SettingsLoad.h"
 #include "app/SettingsStore.h"
 #include "app/StartUp.h"
-#include "generator/LuckyNumber.h"
+#include "commands/CommandGuard.h"
+#include "commands/LuckyNumber.h"
+#include "commands/RowEditing.h"
+#include "commands/Submission.h"
+#include "commands/TipCalculation.h"
 #include "generator/RowEditor.h"
-#include "generator/TipCalculation.h"
-#include "output/Submission.h"
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
@@ -57,8 +58,8 @@ TForm1::TForm1(StartParameters parameters, QWidget* parent)
     if (!interaction_)
         interaction_ = std::make_unique<GuiInteraction>();
     ws_ = std::make_unique<Workspace>(std::move(parameters.programFolder), *interaction_);
-    ws_->todayProvider = std::move(parameters.today);
-    interaction_->setProgramFolder(ws_->programFolder);
+    ws_->program.todayProvider = std::move(parameters.today);
+    interaction_->setProgramFolder(ws_->program.folder);
     interaction_->attach(this, [this] { syncFromWorkspace(); });
     installScalingStyle();
 
@@ -96,13 +97,18 @@ TForm1::TForm1(StartParameters parameters, QWidget* parent)
     pageScroller->setWidget(pageControl);
     setCentralWidget(pageScroller);
     connect(pageControl, &QTabWidget::currentChanged, this,
-            [this](int index) { ws_->activePage = static_cast<Page>(index); });
+            [this](int index) { ws_->view.activePage = static_cast<Page>(index); });
     buildMenu();
     buildStatusBar();
     buildPageKeys();
     // "Tipps berechnen": the start button and the menu entry run the same command; pressed
     // again during a run it stops the run.
-    const auto calculate = [this] { runCommand([this] { Label28Click(*ws_); }); };
+    const auto calculate = [this] {
+        runCommand([this] {
+            Label28Click(ws_->program, ws_->options, ws_->ticket, ws_->drawWindow, ws_->run,
+                         ws_->view);
+        });
+    };
     tipPage->bitBtn4->setEnabled(true);
     connect(tipPage->bitBtn4, &QPushButton::clicked, this, calculate);
     actionBerechnen->setEnabled(true);
@@ -115,7 +121,10 @@ TForm1::TForm1(StartParameters parameters, QWidget* parent)
     submission_ = std::make_unique<platform::SubmissionBackend>(settingsFile_,
                                                                 std::move(parameters.secretStore));
     const auto submit = [this] {
-        runCommand([this] { OnlineTippClick(*ws_, submission_->services()); });
+        runCommand([this] {
+            OnlineTippClick(ws_->program, ws_->options, ws_->ticket, ws_->drawWindow,
+                            submission_->services());
+        });
     };
     connect(tipPage->submitButton, &QPushButton::clicked, this, submit);
     actionAbgeben->setEnabled(true);
@@ -135,7 +144,8 @@ TForm1::TForm1(StartParameters parameters, QWidget* parent)
     resize(designed);
     rememberedHeight_ = designed.height();
 
-    OpenedSettingsStore store = openSettingsStore(settingsFile_, ws_->today(), *interaction_);
+    OpenedSettingsStore store =
+        openSettingsStore(settingsFile_, ws_->program.today(), *interaction_);
     settingsWritable_ = store.writable;
     createMainWindowState(*ws_, store.values, parameters.randomSeed);
     if (ws_->windowHeight > 0)
@@ -159,7 +169,7 @@ void TForm1::chooseLanguage(int number) {
     const Language* language = languageByNumber(number);
     if (!language)
         return;
-    runGuarded(*ws_, [&] {
+    runGuarded(ws_->program.ui, [&] {
         kav::chooseLanguage(*ws_, *language, languageComponents(languageWalk_, *ws_));
     });
     applyQtLanguage(QString::fromUtf8(language->code));
@@ -172,12 +182,15 @@ void TForm1::connectNumberListCommands() {
     for (int r = 0; r < TipSheet::kRows; ++r) {
         QToolButton* editor = tipPage->sheet->rows[static_cast<std::size_t>(r)].editor;
         editor->setEnabled(true);
-        connect(editor, &QToolButton::clicked, this,
-                [this, r] { runCommand([this, r] { TippEditClick(*ws_, r); }); });
+        connect(editor, &QToolButton::clicked, this, [this, r] {
+            runCommand([this, r] { TippEditClick(ws_->program, ws_->ticket, ws_->run, r); });
+        });
     }
     tipPage->speedButton13->setEnabled(true);
-    connect(tipPage->speedButton13, &QToolButton::clicked, this,
-            [this] { runCommand([this] { SpeedButton13Click(*ws_, platform::clockSeed); }); });
+    connect(tipPage->speedButton13, &QToolButton::clicked, this, [this] {
+        runCommand(
+            [this] { SpeedButton13Click(ws_->program, ws_->run, ws_->view, platform::clockSeed); });
+    });
 }
 
 TForm1::~TForm1() {
@@ -264,15 +277,15 @@ void TForm1::startUp() {
 }
 
 void TForm1::runCommand(const std::function<void()>& command) {
-    runGuarded(*ws_, command);
+    runGuarded(ws_->program.ui, command);
     syncFromWorkspace();
 }
 
 void TForm1::syncFromWorkspace() {
     for (WorkspacePage* page : pages_)
         page->syncFromWorkspace();
-    statusPanel0->setText(qs(ws_->status.panel0));
-    statusPanel1->setText(qs(ws_->status.panel1));
+    statusPanel0->setText(qs(ws_->view.status.panel0));
+    statusPanel1->setText(qs(ws_->view.status.panel1));
     if (analysisCommands)
         analysisCommands->syncFromWorkspace();
     drawUpdateCommands_->syncFromWorkspace();
@@ -302,7 +315,7 @@ void TForm1::showActivePage() {
         }
         return;
     }
-    const int page = static_cast<int>(ws_->activePage);
+    const int page = static_cast<int>(ws_->view.activePage);
     if (pageControl->currentIndex() != page)
         pageControl->setCurrentIndex(page);
 }
@@ -354,7 +367,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
     ws_->windowHeight = height();
     if (settingsWritable_)
         saveSettingsStore(settingsFile_, saveSettings(*ws_, !isMaximized() && !isMinimized()),
-                          ws_->today());
+                          ws_->program.today());
     event->accept();
 }
 
@@ -372,7 +385,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
              qobject_cast<QAbstractSpinBox*>(widget));
         if (hinted && widget != hintedControl_) {
             hintedControl_ = widget;
-            ws_->status.panel1 = hintText(widget).toStdString();
+            ws_->view.status.panel1 = hintText(widget).toStdString();
             statusPanel1->setText(hintText(widget));
         }
     }

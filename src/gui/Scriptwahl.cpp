@@ -3,7 +3,7 @@
 
 #include "LanguageComponents.h"
 #include "QtConversions.h"
-#include "app/Interaction.h"
+#include "model/Interaction.h"
 #include "output/ClickScript.h"
 
 #include <QApplication>

@@ -9,11 +9,14 @@
 #include "TicketPrint.h"
 #include "TipSheetView.h"
 #include "WrappingRow.h"
+#include "commands/DrawNavigation.h"
+#include "commands/Printout.h"
+#include "commands/StatisticCommands.h"
+#include "commands/TipFileCommands.h"
 #include "draws/DrawCaption.h"
-#include "draws/DrawNavigation.h"
 #include "evaluation/TipFile.h"
+#include "model/Controls.h"
 #include "output/TipPrintout.h"
-#include "stats/StatisticCommands.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -43,10 +46,12 @@ TipOverviewPage::TipOverviewPage(CommandHost& commandHost, QWidget* parent)
 
     bitBtn4 = makeButton<QPushButton>("BitBtn4", "Tipps berechnen",
                                       "Starten Sie hier die Berechnung der Tippreihen.");
+    const UpDownControl& rowsToCompute = control(UpDown::RowsToCompute);
     upDown8 = new QSpinBox;
-    upDown8->setObjectName("UpDown8");
-    upDown8->findChild<QLineEdit*>()->setObjectName("Edit80");
-    upDown8->setRange(upDownSpec(8).minimum, upDownSpec(8).maximum);
+    upDown8->setObjectName(qs(designName(UpDown::RowsToCompute)));
+    upDown8->findChild<QLineEdit*>()->setObjectName(
+        QString("Edit%1").arg(rowsToCompute.editNumber));
+    upDown8->setRange(rowsToCompute.minimum, rowsToCompute.maximum);
     speedButton13 = makeButton<QToolButton>(
         "SpeedButton13", "☘",
         "Hier können Sie den Zufall etwas nachhelfen und wirklich Ihren Tipp generieren");
@@ -81,7 +86,7 @@ TipOverviewPage::TipOverviewPage(CommandHost& commandHost, QWidget* parent)
         banner->setProperty("kavantoHint", true);
         banner->setToolTip(QString::fromUtf8(kMakerHomePage));
         connect(banner, &SideBanner::clicked, this,
-                [this] { ws().ui.openDocument(kMakerHomePage); });
+                [this] { ws().program.ui.openDocument(kMakerHomePage); });
     }
 
     // The caption and the cross sum keep their widths, so the buttons beside them stay put
@@ -126,26 +131,33 @@ TipOverviewPage::TipOverviewPage(CommandHost& commandHost, QWidget* parent)
     layout->addWidget(rightBanner);
 
     connect(upDown8, &QSpinBox::valueChanged, this,
-            [this](int rows) { ws().options.setUpDown(8, rows); });
+            [this](int rows) { ws().options.setValue(UpDown::RowsToCompute, rows); });
 
     const auto command = [this](QToolButton* button, void (*run)(Workspace&)) {
         connect(button, &QToolButton::clicked, this,
                 [this, run] { host().runCommand([this, run] { run(ws()); }); });
     };
-    command(speedButton6, SpeedButton6Click);
-    command(speedButton7, SpeedButton7Click);
-    command(speedButton11, [](Workspace& w) { w.sheet.clearUnlocked(); });
-    command(speedButton15, SpeedButton15Click);
-    command(speedButton16, SpeedButton16Click);
-    connect(button6, &QPushButton::clicked, this,
-            [this] { host().runCommand([this] { Button6Click(ws()); }); });
-    connect(bitBtn7, &QPushButton::clicked, this,
-            [this] { host().runCommand([this] { BitBtn7Click(ws()); }); });
+    command(speedButton6,
+            [](Workspace& w) { SpeedButton6Click(w.program, w.ticket, w.drawWindow, w.view); });
+    command(speedButton7,
+            [](Workspace& w) { SpeedButton7Click(w.program, w.ticket, w.drawWindow, w.view); });
+    command(speedButton11, [](Workspace& w) { w.ticket.sheet.clearUnlocked(); });
+    command(speedButton15,
+            [](Workspace& w) { SpeedButton15Click(w.program, w.ticket, w.drawWindow); });
+    command(speedButton16,
+            [](Workspace& w) { SpeedButton16Click(w.program, w.ticket, w.drawWindow, w.view); });
+    connect(button6, &QPushButton::clicked, this, [this] {
+        host().runCommand([this] { Button6Click(ws().program, ws().ticket, ws().view); });
+    });
+    connect(bitBtn7, &QPushButton::clicked, this, [this] {
+        host().runCommand([this] { BitBtn7Click(ws().program, ws().ticket, ws().drawWindow); });
+    });
     connect(previewButton, &QPushButton::clicked, this, [this] {
         host().runCommand([this] {
             showPrintPreview(window(),
-                             makeTipPrintout(ws().sheet, ws().messages, ws().current.date),
-                             qs(formatShortDate(ws().today())));
+                             makeTipPrintout(ws().ticket.sheet, ws().program.messages,
+                                             ws().drawWindow.current.date),
+                             qs(formatShortDate(ws().program.today())));
         });
     });
 }
@@ -154,17 +166,17 @@ TipOverviewPage::TipOverviewPage(CommandHost& commandHost, QWidget* parent)
 // five two-digit numbers, the longer caption variant.
 void TipOverviewPage::updateCaptionSamples() {
     const Workspace& w = ws();
-    const std::string crossSumText = w.messages.line(msg::CrossSum);
-    if (w.shortDayNames == sampledDayNames_ && crossSumText == sampledCrossSumText_)
+    const std::string crossSumText = w.program.messages.line(msg::CrossSum);
+    if (w.view.shortDayNames == sampledDayNames_ && crossSumText == sampledCrossSumText_)
         return;
-    sampledDayNames_ = w.shortDayNames;
+    sampledDayNames_ = w.view.shortDayNames;
     sampledCrossSumText_ = crossSumText;
     QStringList captions;
     CurrentDraw widest;
     widest.take(DrawRecord::make(kMinimumPickerDate, {54, 54, 54, 54, 54}, 9));
     for (int day = 0; day < 7; ++day, widest.date += 1.0)
         for (CaptionVariant variant : {CaptionVariant::A, CaptionVariant::C})
-            captions << qs(drawCaptionText(widest, variant, w.shortDayNames));
+            captions << qs(drawCaptionText(widest, variant, w.view.shortDayNames));
     tipDrawCaption->setSamples(captions);
     crossSumLabel->setSamples({qs(crossSumText + "270")});
 }
@@ -172,12 +184,12 @@ void TipOverviewPage::updateCaptionSamples() {
 void TipOverviewPage::syncFromWorkspace() {
     const Workspace& w = ws();
     updateCaptionSamples();
-    tipDrawCaption->setText(qs(w.tipDrawCaption));
-    crossSumLabel->setText(qs(w.crossSumCaption));
-    bitBtn4->setText(qs(w.startButtonCaption));
+    tipDrawCaption->setText(qs(w.view.tipDrawCaption));
+    crossSumLabel->setText(qs(w.view.crossSumCaption));
+    bitBtn4->setText(qs(w.view.startButtonCaption));
     sheet->syncFromWorkspace();
     const QSignalBlocker blocker(upDown8);
-    upDown8->setValue(w.options.upDown(8));
+    upDown8->setValue(w.options.value(UpDown::RowsToCompute));
 }
 
 } // namespace kav::gui

@@ -6,7 +6,7 @@
 #include "LanguageComponents.h"
 #include "QtConversions.h"
 #include "SteadyWidthLabel.h"
-#include "evaluation/HitEvaluation.h"
+#include "commands/SheetEvaluation.h"
 
 #include <QFocusEvent>
 #include <QGridLayout>
@@ -85,7 +85,7 @@ void TipSheetView::buildRow(int r) {
     row.label->setObjectName(names.rowLabel);
     setHint(row.label, "Ist \"Tipp\" rot, wird diese Reihe nicht neu berechnet!");
     connect(row.label, &ClickableLabel::clicked, this, [this, r] {
-        ws().sheet.toggleLock(r);
+        ws().ticket.sheet.toggleLock(r);
         host_.syncFromWorkspace();
     });
     grid->addWidget(row.label, r, LabelColumn);
@@ -149,8 +149,8 @@ Workspace& TipSheetView::ws() {
 // Every change is validated as it happens: "5" then "4" gives "54", a third digit or a
 // letter empties the whole cell.
 void TipSheetView::cellEdited(int row, int column, const QString& text) {
-    ws().sheet.setCell(row, column, text.toStdString());
-    const QString valid = qs(ws().sheet.cell(row, column));
+    ws().ticket.sheet.setCell(row, column, text.toStdString());
+    const QString valid = qs(ws().ticket.sheet.cell(row, column));
     if (valid != text)
         cell(row, column)->setText(valid);
 }
@@ -161,14 +161,14 @@ bool TipSheetView::eventFilter(QObject* watched, QEvent* event) {
         // context menu does not.
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
-            ws().evaluationSwitch)
-            host_.runCommand([this] { Komplettcheck(ws()); });
+            ws().ticket.evaluationSwitch)
+            host_.runCommand([this] { Komplettcheck(ws().program, ws().ticket, ws().drawWindow); });
     }
     return QWidget::eventFilter(watched, event);
 }
 
 void TipSheetView::syncFromWorkspace() {
-    const TipSheet& sheet = ws().sheet;
+    const TipSheet& sheet = ws().ticket.sheet;
     for (int r = 0; r < TipSheet::kRows; ++r) {
         RowWidgets& row = rows[static_cast<std::size_t>(r)];
         setTextColour(row.label, sheet.locked(r) ? kRed : windowTextColour_);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "generator/TipSheet.h"
+#include "model/TipSheet.h"
 
 #include <QColor>
 #include <QWidget>

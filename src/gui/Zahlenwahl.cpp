@@ -3,6 +3,7 @@
 
 #include "LanguageComponents.h"
 #include "QtConversions.h"
+#include "generator/NumberList.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "app/Interaction.h"
 #include "generator/RandomAnimation.h"
+#include "model/Interaction.h"
 
 #include <QColor>
 #include <QDialog>

@@ -48,7 +48,7 @@ int main(int argc, char** argv) {
     start.today = kav::platform::systemToday;
     start.randomSeed = kav::platform::clockSeed();
     kav::gui::TForm1 window(std::move(start));
-    window.workspace().shortDayNames = kav::platform::systemShortDayNames();
+    window.workspace().view.shortDayNames = kav::platform::systemShortDayNames();
     // Ending the session or `kill` closes the window as its close box does, which saves
     // the settings; a signal during the start-up ends the program once that is done.
     bool ending = false;

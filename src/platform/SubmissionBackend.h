@@ -3,8 +3,8 @@
 
 #include "QtHttpClient.h"
 #include "base/SecretStore.h"
+#include "commands/Submission.h"
 #include "output/KlickwerkSettings.h"
-#include "output/Submission.h"
 
 #include <filesystem>
 #include <memory>

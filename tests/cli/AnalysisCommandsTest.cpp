@@ -3,7 +3,7 @@
 #include "CliRunner.h"
 #include "app/Workspace.h"
 #include "base/Windows1252.h"
-#include "evaluation/Backtest.h"
+#include "commands/Backtest.h"
 
 #include <QJsonArray>
 #include <fstream>
@@ -94,11 +94,13 @@ TEST_F(CliAnalyses, BacktestPrintsTheReportItWroteAndTheComparisonWithChance) {
     cli::CliInteraction ui(quiet);
     ui.textAnswer = "815";
     Workspace ws(cli.dataDir(), ui);
-    ws.evaluationSwitch = true;
-    ws.todayProvider = [] { return dayCountFromCivil({2024, 6, 1}); };
-    ws.startPicker.set(dayCountFromCivil({2024, 1, 13}));
-    ws.endPicker.set(dayCountFromCivil({2024, 5, 4}));
-    EXPECT_EQ(BitBtn9Click(ws).report, text);
+    ws.ticket.evaluationSwitch = true;
+    ws.program.todayProvider = [] { return dayCountFromCivil({2024, 6, 1}); };
+    ws.drawWindow.startPicker.set(dayCountFromCivil({2024, 1, 13}));
+    ws.drawWindow.endPicker.set(dayCountFromCivil({2024, 5, 4}));
+    EXPECT_EQ(
+        BitBtn9Click(ws.program, ws.options, ws.ticket, ws.drawWindow, ws.run, ws.view).report,
+        text);
 }
 
 TEST_F(CliAnalyses, HistoryAnswersEveryQuestionYesAndPrintsTheReport) {

@@ -2,7 +2,8 @@
 #include "CliInteraction.h"
 #include "CliRunner.h"
 #include "app/Workspace.h"
-#include "generator/TipCalculation.h"
+#include "commands/TipCalculation.h"
+#include "model/Controls.h"
 
 #include <QJsonArray>
 #include <fstream>
@@ -66,15 +67,16 @@ TEST_F(CliGenerate, EqualSeedsPrintEqualSheetsAndTheCoreAgrees) {
     std::ostringstream messages;
     cli::CliInteraction quiet(messages);
     Workspace ws(cli.dataDir(), quiet);
-    ws.options.setUpDown(8, 12);
-    ws.endPicker.set(dayCountFromCivil({2024, 6, 1}));
-    ws.random.setSeed(815);
-    const TipRunSummary summary = Label28Click(ws);
+    ws.options.setValue(UpDown::RowsToCompute, 12);
+    ws.drawWindow.endPicker.set(dayCountFromCivil({2024, 6, 1}));
+    ws.run.random.setSeed(815);
+    const TipRunSummary summary =
+        Label28Click(ws.program, ws.options, ws.ticket, ws.drawWindow, ws.run, ws.view);
     EXPECT_EQ(summary.attempts, result["attempts"].toInt());
     std::vector<std::string> coreCells;
     for (int r = 0; r < TipSheet::kRows; ++r)
         for (int c = 0; c < TipSheet::kColumns; ++c)
-            coreCells.push_back(ws.sheet.cell(r, c));
+            coreCells.push_back(ws.ticket.sheet.cell(r, c));
     EXPECT_EQ(coreCells, cells(result));
 }
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CliRunner.h"
-#include "app/SettingsValues.h"
+#include "base/SettingsValues.h"
 
 #include <fstream>
 #include <gtest/gtest.h>

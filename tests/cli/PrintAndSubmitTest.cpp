@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // kavanto-cli print and submit, and the hand-off to the Klickstart stand-in end to end.
 #include "CliRunner.h"
-#include "app/SettingsValues.h"
 #include "base/DayCount.h"
+#include "base/SettingsValues.h"
 #include "draws/DrawFile.h"
-#include "generator/TipSheet.h"
+#include "model/TipSheet.h"
 
 #include <QElapsedTimer>
 #include <QFile>

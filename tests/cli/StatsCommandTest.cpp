@@ -2,7 +2,7 @@
 #include "CliRunner.h"
 #include "base/DayCount.h"
 #include "draws/DrawFile.h"
-#include "generator/TipSheet.h"
+#include "model/TipSheet.h"
 
 #include <QJsonArray>
 #include <gtest/gtest.h>

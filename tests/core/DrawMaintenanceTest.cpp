@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "draws/DrawMaintenance.h"
 
-#include "draws/DrawNavigation.h"
-#include "evaluation/DrawSelection.h"
+#include "commands/DrawEditing.h"
+#include "commands/DrawNavigation.h"
+#include "commands/DrawReading.h"
+#include "commands/DrawSelection.h"
 #include "support/FailingFileLayer.h"
 #include "support/WorkspaceFixture.h"
 
@@ -20,21 +22,21 @@ protected:
     DrawMaintenance() { writeDraws(kDraws); }
 
     void showDrawOf(double date) {
-        ws.endPicker.set(roundToDay(date));
-        SpeedButton5Click(ws);
+        ws.drawWindow.endPicker.set(roundToDay(date));
+        SpeedButton5Click(ws.program, ws.ticket, ws.drawWindow, ws.view);
     }
     void enter(const DrawRecord& answer) {
         ui.drawAnswers.push_back(answer);
-        enterDraw(ws);
+        enterDraw(ws.program, ws.ticket, ws.drawWindow, ws.run, ws.view);
     }
     bool temporaryFilesLeft() const { return !temporaryFilesIn(folder.path()).empty(); }
 };
 
 TEST_F(DrawMaintenance, TheDialogOpensOnTheDrawOfTheEndDateOrTheNewest) {
     showDrawOf(day(2024, 5, 25));
-    enterDraw(ws);
-    ws.endPicker.set(roundToDay(day(2024, 5, 20)));
-    enterDraw(ws);
+    enterDraw(ws.program, ws.ticket, ws.drawWindow, ws.run, ws.view);
+    ws.drawWindow.endPicker.set(roundToDay(day(2024, 5, 20)));
+    enterDraw(ws.program, ws.ticket, ws.drawWindow, ws.run, ws.view);
     EXPECT_EQ(ui.drawPresets, (std::vector<DrawRecord>{kDraws[1], kDraws[2]}));
 }
 
@@ -45,24 +47,24 @@ TEST_F(DrawMaintenance, ANewerDrawIsAppendedSortedAndTheFormerDrawStaysOnDisplay
     std::vector<DrawRecord> expected = kDraws;
     expected.push_back(draw(day(2024, 6, 8), {3, 7, 15, 22, 40}, 9));
     EXPECT_EQ(storedDraws(), expected);
-    EXPECT_EQ(ws.current.date, kDraws[2].date);
+    EXPECT_EQ(ws.drawWindow.current.date, kDraws[2].date);
 
-    SpeedButton7Click(ws);
-    EXPECT_EQ(ws.current.date, day(2024, 6, 8));
-    EXPECT_EQ(ws.current.crossSum(), 87);
+    SpeedButton7Click(ws.program, ws.ticket, ws.drawWindow, ws.view);
+    EXPECT_EQ(ws.drawWindow.current.date, day(2024, 6, 8));
+    EXPECT_EQ(ws.drawWindow.current.crossSum(), 87);
 }
 
 TEST_F(DrawMaintenance, ADrawOfAStoredDateReplacesItAndKeepsTheFileLength) {
     showDrawOf(day(2024, 5, 25));
-    const auto sizeBefore = std::filesystem::file_size(ws.drawFile().path());
+    const auto sizeBefore = std::filesystem::file_size(drawFileOf(ws.program).path());
     enter(draw(day(2024, 5, 25), {9, 8, 7, 6, 5}, 4));
 
-    EXPECT_EQ(std::filesystem::file_size(ws.drawFile().path()), sizeBefore);
+    EXPECT_EQ(std::filesystem::file_size(drawFileOf(ws.program).path()), sizeBefore);
     const std::vector<DrawRecord> expected{kDraws[0], draw(day(2024, 5, 25), {5, 6, 7, 8, 9}, 4),
                                            kDraws[2]};
     EXPECT_EQ(storedDraws(), expected);
     EXPECT_FALSE(temporaryFilesLeft());
-    EXPECT_EQ(ws.current.number(0), 5); // the corrected draw is current again
+    EXPECT_EQ(ws.drawWindow.current.number(0), 5); // the corrected draw is current again
 }
 
 TEST_F(DrawMaintenance, ADrawBetweenTwoStoredDrawsIsInsertedInDateOrder) {
@@ -82,22 +84,22 @@ TEST(DrawMerge, EveryDrawOfTheEntryDateIsReplacedByOne) {
 }
 
 TEST_F(DrawMaintenance, AnAbortedDialogWritesNothing) {
-    const std::string before = readBytes(ws.drawFile().path());
-    enterDraw(ws);
-    EXPECT_EQ(readBytes(ws.drawFile().path()), before);
+    const std::string before = readBytes(drawFileOf(ws.program).path());
+    enterDraw(ws.program, ws.ticket, ws.drawWindow, ws.run, ws.view);
+    EXPECT_EQ(readBytes(drawFileOf(ws.program).path()), before);
 }
 
 TEST_F(DrawMaintenance, AMissingOrEmptyFileStopsTheEntryBeforeTheDialog) {
     writeDraws({});
-    EXPECT_THROW(enterDraw(ws), IoError);
-    std::filesystem::remove(ws.drawFile().path());
-    EXPECT_THROW(enterDraw(ws), IoError);
+    EXPECT_THROW(enterDraw(ws.program, ws.ticket, ws.drawWindow, ws.run, ws.view), IoError);
+    std::filesystem::remove(drawFileOf(ws.program).path());
+    EXPECT_THROW(enterDraw(ws.program, ws.ticket, ws.drawWindow, ws.run, ws.view), IoError);
     EXPECT_TRUE(ui.drawPresets.empty());
-    EXPECT_FALSE(ws.drawFile().exists());
+    EXPECT_FALSE(drawFileOf(ws.program).exists());
 }
 
 TEST_F(DrawMaintenance, AFailedRewriteLeavesTheDrawFileAsItWas) {
-    const std::string before = readBytes(ws.drawFile().path());
+    const std::string before = readBytes(drawFileOf(ws.program).path());
     showDrawOf(day(2024, 5, 25));
     // The temporary file cannot be created (a read-only folder).
     FailingFileLayer forEntry(FailingFileLayer::Step::Open, 1, EROFS);
@@ -108,9 +110,10 @@ TEST_F(DrawMaintenance, AFailedRewriteLeavesTheDrawFileAsItWas) {
     }
     {
         const FileLayerOverride failing(forDeletion);
-        EXPECT_THROW(deleteCurrentDraw(ws), IoError);
+        EXPECT_THROW(deleteCurrentDraw(ws.program, ws.ticket, ws.drawWindow, ws.run, ws.view),
+                     IoError);
     }
-    EXPECT_EQ(readBytes(ws.drawFile().path()), before);
+    EXPECT_EQ(readBytes(drawFileOf(ws.program).path()), before);
     EXPECT_EQ(ui.busyChanges, (std::vector<bool>{true, false}));
 }
 
@@ -124,7 +127,7 @@ TEST_F(DrawMaintenance, ADrawWithARepeatedNumberIsRefusedAndChangesNothing) {
         {{54, 1, 2, 3, 54}, "Die Zahl 54 "},
     };
     showDrawOf(day(2024, 5, 25));
-    const std::string before = readBytes(ws.drawFile().path());
+    const std::string before = readBytes(drawFileOf(ws.program).path());
     for (const auto& c : cases) {
         SCOPED_TRACE(c.named);
         // A new date (appended) and a stored one (merged) are refused alike.
@@ -138,9 +141,9 @@ TEST_F(DrawMaintenance, ADrawWithARepeatedNumberIsRefusedAndChangesNothing) {
             }
         }
     }
-    EXPECT_EQ(readBytes(ws.drawFile().path()), before);
+    EXPECT_EQ(readBytes(drawFileOf(ws.program).path()), before);
     EXPECT_FALSE(temporaryFilesLeft());
-    EXPECT_EQ(ws.current.date, kDraws[1].date);
+    EXPECT_EQ(ws.drawWindow.current.date, kDraws[1].date);
     EXPECT_EQ(repeatedNumber(kDraws[0]), std::nullopt);
 }
 
@@ -148,7 +151,7 @@ TEST_F(DrawMaintenance, ADrawWithARepeatedNumberIsRefusedAndChangesNothing) {
 // damaged one; the entry is stored all the same, and that is no failure.
 TEST_F(DrawMaintenance, AnEntryIsNoFailureWhenTheEndDateCannotGoBack) {
     writeDraws({draw(day(2005, 1, 30), {1, 2, 3, 4, 5}, 0)});
-    ws.endPicker.set(roundToDay(day(2005, 2, 6)));
+    ws.drawWindow.endPicker.set(roundToDay(day(2005, 2, 6)));
     enter(draw(day(2005, 1, 30), {6, 7, 8, 9, 10}, 1));
     EXPECT_EQ(storedDraws().front().number(0), 6);
 
@@ -172,10 +175,10 @@ TEST_F(DrawMaintenance, TheEntryGoesIntoTheFileAsItIsAfterTheDialog) {
             file.append(theirs);
             return mine;
         }
-    } other(ws.drawFile(), theirs, mine);
+    } other(drawFileOf(ws.program), theirs, mine);
     Workspace here(folder.path(), other);
-    here.todayProvider = ws.todayProvider;
-    enterDraw(here);
+    here.program.todayProvider = ws.program.todayProvider;
+    enterDraw(here.program, here.ticket, here.drawWindow, here.run, here.view);
     EXPECT_EQ(storedDraws(),
               (std::vector<DrawRecord>{kDraws[0], enteredRecord(mine), kDraws[2], theirs}));
 }
@@ -183,10 +186,10 @@ TEST_F(DrawMaintenance, TheEntryGoesIntoTheFileAsItIsAfterTheDialog) {
 TEST_F(DrawMaintenance, DeletingRemovesEveryDrawOfTheCurrentDateAndShowsTheNextOne) {
     writeDraws({kDraws[0], kDraws[1], kDraws[1], kDraws[2]});
     showDrawOf(day(2024, 5, 25));
-    deleteCurrentDraw(ws);
+    deleteCurrentDraw(ws.program, ws.ticket, ws.drawWindow, ws.run, ws.view);
 
     EXPECT_EQ(storedDraws(), (std::vector<DrawRecord>{kDraws[0], kDraws[2]}));
-    EXPECT_EQ(ws.current.date, kDraws[2].date);
+    EXPECT_EQ(ws.drawWindow.current.date, kDraws[2].date);
     EXPECT_FALSE(temporaryFilesLeft());
     EXPECT_TRUE(ui.questions.empty());
 }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "evaluation/DrawSelection.h"
+#include "commands/DrawSelection.h"
 
 #include "draws/DrawCaption.h"
 #include "support/WorkspaceFixture.h"
@@ -17,8 +17,8 @@ const std::vector<DrawRecord> kDraws{
 class DrawSelection : public WorkspaceTest {
 protected:
     void selectFor(double date) {
-        ws.endPicker.set(roundToDay(date));
-        SpeedButton5Click(ws);
+        ws.drawWindow.endPicker.set(roundToDay(date));
+        SpeedButton5Click(ws.program, ws.ticket, ws.drawWindow, ws.view);
     }
 };
 
@@ -65,53 +65,53 @@ TEST_F(DrawSelection, TakesTheFirstDrawOnOrAfterTheEndDateOrTheNewest) {
         SCOPED_TRACE(c.name);
         selectFor(c.endDate);
         const DrawRecord& expected = kDraws[c.expected];
-        EXPECT_EQ(ws.current.date, expected.date);
-        EXPECT_EQ(ws.current.index, c.index);
-        EXPECT_EQ(ws.endPicker.value, roundToDay(expected.date));
+        EXPECT_EQ(ws.drawWindow.current.date, expected.date);
+        EXPECT_EQ(ws.drawWindow.current.index, c.index);
+        EXPECT_EQ(ws.drawWindow.endPicker.value, roundToDay(expected.date));
         CurrentDraw shown;
         shown.take(expected);
-        EXPECT_EQ(ws.drawCaption, drawCaptionText(shown, c.variant, ws.shortDayNames));
-        EXPECT_EQ(ws.tipDrawCaption, ws.drawCaption);
-        EXPECT_EQ(ws.crossSumCaption, "Quersumme: " + std::to_string(expected.crossSum()));
+        EXPECT_EQ(ws.view.drawCaption, drawCaptionText(shown, c.variant, ws.view.shortDayNames));
+        EXPECT_EQ(ws.view.tipDrawCaption, ws.view.drawCaption);
+        EXPECT_EQ(ws.view.crossSumCaption, "Quersumme: " + std::to_string(expected.crossSum()));
     }
 }
 
 TEST_F(DrawSelection, ASingleDrawIsShownAsTheNewest) {
     writeDraws({kDraws[0]});
     selectFor(day(2024, 5, 1));
-    EXPECT_EQ(ws.drawCaption, "So 26.05.24    3  14  25  36  47   R: 1");
-    EXPECT_EQ(ws.current.index, 0);
+    EXPECT_EQ(ws.view.drawCaption, "So 26.05.24    3  14  25  36  47   R: 1");
+    EXPECT_EQ(ws.drawWindow.current.index, 0);
 }
 
 TEST_F(DrawSelection, EvaluatesTheSheetAgainstTheSelectedDraw) {
     writeDraws(kDraws);
     setRow(0, {"50", "40", "30", "12", "5", "3"});
     selectFor(day(2024, 6, 1));
-    EXPECT_EQ(ws.sheet.hits(0), "5 + R");
-    EXPECT_EQ(ws.sheet.cell(0, 0), "5");
+    EXPECT_EQ(ws.ticket.sheet.hits(0), "5 + R");
+    EXPECT_EQ(ws.ticket.sheet.cell(0, 0), "5");
 }
 
 TEST_F(DrawSelection, AnEmptyFileShowsNothingAndEvaluatesAgainstThePreviousDraw) {
     writeDraws({});
-    ws.current.take(kDraws[1]);
-    ws.current.index = 5;
-    ws.drawCaption = "before";
+    ws.drawWindow.current.take(kDraws[1]);
+    ws.drawWindow.current.index = 5;
+    ws.view.drawCaption = "before";
     setRow(0, {"5", "12", "1", "2", "4", ""});
     selectFor(day(2024, 6, 1));
-    EXPECT_EQ(ws.current.index, 0);
-    EXPECT_EQ(ws.current.date, kDraws[1].date);
-    EXPECT_EQ(ws.drawCaption, "before");
-    EXPECT_EQ(ws.sheet.hits(0), "2");
+    EXPECT_EQ(ws.drawWindow.current.index, 0);
+    EXPECT_EQ(ws.drawWindow.current.date, kDraws[1].date);
+    EXPECT_EQ(ws.view.drawCaption, "before");
+    EXPECT_EQ(ws.ticket.sheet.hits(0), "2");
 }
 
 TEST_F(DrawSelection, AMissingFileIsCreatedWithTheSeedDrawAndNothingIsEvaluated) {
     setRow(0, {"34", "42", "1", "2", "4", "5"});
-    SpeedButton5Click(ws);
+    SpeedButton5Click(ws.program, ws.ticket, ws.drawWindow, ws.view);
     ASSERT_EQ(storedDraws(), std::vector<DrawRecord>{DrawRecord::seed()});
     EXPECT_EQ(ui.messages,
               std::vector<std::string>{"Lesen Sie zuerst die Daten der Ziehungen ein"});
-    EXPECT_EQ(ws.endPicker.value, ws.today());
-    EXPECT_EQ(ws.sheet.hits(0), "");
+    EXPECT_EQ(ws.drawWindow.endPicker.value, ws.program.today());
+    EXPECT_EQ(ws.ticket.sheet.hits(0), "");
 }
 
 } // namespace

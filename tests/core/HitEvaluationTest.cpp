@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "evaluation/HitEvaluation.h"
+#include "commands/SheetEvaluation.h"
 
 #include "support/WorkspaceFixture.h"
 
@@ -8,11 +8,12 @@ namespace {
 
 class HitEvaluation : public WorkspaceTest {
 protected:
-    HitEvaluation() { ws.current.take(draw(day(2024, 5, 26), {5, 12, 30, 40, 50}, 3)); }
+    HitEvaluation() { ws.drawWindow.current.take(draw(day(2024, 5, 26), {5, 12, 30, 40, 50}, 3)); }
 
     const RowComparison& compare(const std::array<std::string, 6>& texts) {
-        Zettelcheck(ws, {texts[0], texts[1], texts[2], texts[3], texts[4]}, texts[5]);
-        return ws.comparison;
+        Zettelcheck(ws.ticket, ws.drawWindow.current,
+                    {texts[0], texts[1], texts[2], texts[3], texts[4]}, texts[5]);
+        return ws.ticket.comparison;
     }
 };
 
@@ -46,7 +47,7 @@ TEST_F(HitEvaluation, ZettelcheckComparesEachCellAndStopsAtTheFirstTextThatIsNoN
     };
     for (const ComparisonCase& c : cases) {
         SCOPED_TRACE(c.name);
-        ws.comparison.hitCount = 99; // every comparison starts from nothing
+        ws.ticket.comparison.hitCount = 99; // every comparison starts from nothing
         const RowComparison& result = compare(c.row);
         EXPECT_EQ(result.hitCount, c.hits);
         EXPECT_EQ(result.positionHit, c.positions);
@@ -65,19 +66,20 @@ TEST(WinningRow, TwoNumbersOrTheKeyAloneWin) {
 
 TEST_F(HitEvaluation, MarksHitsOfAWinningRowAndCountsItsClass) {
     setRow(0, {"5", "12", "23", "34", "45", "3"});
-    Komplettcheck(ws);
+    Komplettcheck(ws.program, ws.ticket, ws.drawWindow);
 
     const CellColour lime = CellColour::Lime, window = CellColour::Window;
     const std::array<CellColour, 6> expected{lime, lime, window, window, window, lime};
     for (int c = 0; c < TipSheet::kColumns; ++c)
-        EXPECT_EQ(ws.sheet.colour(0, c), expected[static_cast<std::size_t>(c)]) << "cell " << c;
-    EXPECT_EQ(ws.sheet.hits(0), "2 + R");
-    EXPECT_TRUE(ws.sheet.hitsRed(0));
-    EXPECT_EQ(ws.sheet.sum(0), "119");
+        EXPECT_EQ(ws.ticket.sheet.colour(0, c), expected[static_cast<std::size_t>(c)])
+            << "cell " << c;
+    EXPECT_EQ(ws.ticket.sheet.hits(0), "2 + R");
+    EXPECT_TRUE(ws.ticket.sheet.hitsRed(0));
+    EXPECT_EQ(ws.ticket.sheet.sum(0), "119");
     EXPECT_EQ(ui.sounds, std::vector<std::string>{"yippee.wav"});
     HitClassTable table{};
     table[2][1] = 1;
-    EXPECT_EQ(ws.hitClasses, table);
+    EXPECT_EQ(ws.ticket.hitClasses, table);
 }
 
 struct LabelCase {
@@ -98,65 +100,65 @@ TEST_F(HitEvaluation, HitsLabelTextColourAndSoundFollowTheWinningRule) {
         SCOPED_TRACE(c.hits);
         ui.sounds.clear();
         setRow(0, c.row);
-        Komplettcheck(ws);
-        EXPECT_EQ(ws.sheet.hits(0), c.hits);
-        EXPECT_EQ(ws.sheet.hitsRed(0), c.red);
+        Komplettcheck(ws.program, ws.ticket, ws.drawWindow);
+        EXPECT_EQ(ws.ticket.sheet.hits(0), c.hits);
+        EXPECT_EQ(ws.ticket.sheet.hitsRed(0), c.red);
         EXPECT_EQ(ui.sounds.size(), c.sound ? 1u : 0u);
     }
 }
 
 TEST_F(HitEvaluation, SortsTheRowAndWritesItsSum) {
     setRow(3, {"40", "7", "22", "3", "15", "1"});
-    Komplettcheck(ws);
+    Komplettcheck(ws.program, ws.ticket, ws.drawWindow);
     EXPECT_EQ(row(3), (std::array<std::string, 6>{"3", "7", "15", "22", "40", "1"}));
-    EXPECT_EQ(ws.sheet.sum(3), "87");
+    EXPECT_EQ(ws.ticket.sheet.sum(3), "87");
 }
 
 TEST_F(HitEvaluation, ARowWithAnEmptyCellFailsAloneAndLosesItsKey) {
     setRow(0, {"5", "12", "23", "34", "45", "3"});
     setRow(1, {"5", "12", "30", "40", "50", "3"});
-    Komplettcheck(ws);
-    ASSERT_EQ(ws.sheet.colour(0, 0), CellColour::Lime);
+    Komplettcheck(ws.program, ws.ticket, ws.drawWindow);
+    ASSERT_EQ(ws.ticket.sheet.colour(0, 0), CellColour::Lime);
 
-    ws.sheet.setCell(0, 2, "");
+    ws.ticket.sheet.setCell(0, 2, "");
     setRow(1, {"5", "12", "", "40", "50", "3"});
     setRow(2, {"5", "12", "30", "1", "2", "0"});
-    Komplettcheck(ws);
+    Komplettcheck(ws.program, ws.ticket, ws.drawWindow);
 
     for (int r = 0; r < 2; ++r) {
         SCOPED_TRACE(r);
-        EXPECT_EQ(ws.sheet.hits(r), "");
-        EXPECT_EQ(ws.sheet.cell(r, TipSheet::kKeyColumn), "");
+        EXPECT_EQ(ws.ticket.sheet.hits(r), "");
+        EXPECT_EQ(ws.ticket.sheet.cell(r, TipSheet::kKeyColumn), "");
         for (int c = 0; c < TipSheet::kColumns; ++c)
-            EXPECT_EQ(ws.sheet.colour(r, c), CellColour::Window);
+            EXPECT_EQ(ws.ticket.sheet.colour(r, c), CellColour::Window);
     }
-    EXPECT_EQ(ws.sheet.sum(0), "119"); // the last successful evaluation's sum stays
-    EXPECT_EQ(ws.sheet.hits(2), "3");  // the rows below are still evaluated
+    EXPECT_EQ(ws.ticket.sheet.sum(0), "119"); // the last successful evaluation's sum stays
+    EXPECT_EQ(ws.ticket.sheet.hits(2), "3");  // the rows below are still evaluated
     HitClassTable table{};
     table[3][0] = 1;
-    EXPECT_EQ(ws.hitClasses, table);
+    EXPECT_EQ(ws.ticket.hitClasses, table);
 }
 
 TEST_F(HitEvaluation, AnEmptySheetOrASwitchedOffEvaluationCountsNothing) {
-    Komplettcheck(ws);
-    EXPECT_EQ(ws.hitClasses, HitClassTable{});
+    Komplettcheck(ws.program, ws.ticket, ws.drawWindow);
+    EXPECT_EQ(ws.ticket.hitClasses, HitClassTable{});
 
     setRow(0, {"40", "7", "22", "3", "15", "3"});
-    ws.hitClasses[1][1] = 7;
-    ws.evaluationSwitch = false;
-    Komplettcheck(ws);
-    EXPECT_EQ(ws.hitClasses, HitClassTable{});
-    EXPECT_EQ(ws.sheet.cell(0, 0), "40"); // not sorted: the sheet was not evaluated
-    EXPECT_EQ(ws.sheet.hits(0), "");
+    ws.ticket.hitClasses[1][1] = 7;
+    ws.ticket.evaluationSwitch = false;
+    Komplettcheck(ws.program, ws.ticket, ws.drawWindow);
+    EXPECT_EQ(ws.ticket.hitClasses, HitClassTable{});
+    EXPECT_EQ(ws.ticket.sheet.cell(0, 0), "40"); // not sorted: the sheet was not evaluated
+    EXPECT_EQ(ws.ticket.sheet.hits(0), "");
     EXPECT_TRUE(ui.sounds.empty());
 }
 
 TEST_F(HitEvaluation, ADamagedCurrentDrawNeverOverflowsTheClassTable) {
-    ws.current.take(draw(day(2024, 5, 26), {7, 7, 7, 7, 7}, 200));
+    ws.drawWindow.current.take(draw(day(2024, 5, 26), {7, 7, 7, 7, 7}, 200));
     setRow(0, {"7", "7", "7", "7", "7", "9"});
-    Komplettcheck(ws);
-    EXPECT_EQ(ws.sheet.hits(0), "25");
-    EXPECT_EQ(ws.hitClasses[5][0], 1);
+    Komplettcheck(ws.program, ws.ticket, ws.drawWindow);
+    EXPECT_EQ(ws.ticket.sheet.hits(0), "25");
+    EXPECT_EQ(ws.ticket.hitClasses[5][0], 1);
 }
 
 } // namespace

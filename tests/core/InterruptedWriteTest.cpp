@@ -5,19 +5,24 @@
 // mount one). After each failure every file is as it was before or one of the complete
 // versions the writer produces, no temporary file is left, and the user got one message
 // that names the file and the reason.
-#include "app/SettingsValues.h"
 #include "base/AtomicFile.h"
-#include "draws/DrawImport.h"
+#include "base/SettingsValues.h"
+#include "commands/AnalysisControl.h"
+#include "commands/CsvTransfer.h"
+#include "commands/DrawEditing.h"
+#include "commands/DrawReading.h"
+#include "commands/DrawSelection.h"
+#include "commands/InternetUpdate.h"
+#include "commands/Printout.h"
+#include "commands/Submission.h"
 #include "draws/DrawMaintenance.h"
+#include "draws/DrawMerge.h"
 #include "draws/DrawServiceProtocol.h"
-#include "draws/InternetUpdate.h"
-#include "evaluation/AnalysisControl.h"
-#include "evaluation/DrawSelection.h"
+#include "evaluation/Report.h"
 #include "evaluation/TipFile.h"
 #include "generator/NumberList.h"
 #include "output/KlickwerkSettings.h"
 #include "output/ScriptUpdate.h"
-#include "output/Submission.h"
 #include "output/TipPrintout.h"
 #include "support/FailingFileLayer.h"
 #include "support/FakeHttpClient.h"
@@ -82,8 +87,8 @@ Files filesIn(const fs::path& folder) {
 // user's answers, a draw-data service and a script server that answer as prepared.
 struct WriterRun {
     explicit WriterRun(const fs::path& where) : folder(where), ws(where, ui) {
-        ws.evaluationSwitch = true;
-        ws.todayProvider = [] { return dayCountFromCivil({2024, 6, 9}); };
+        ws.ticket.evaluationSwitch = true;
+        ws.program.todayProvider = [] { return dayCountFromCivil({2024, 6, 9}); };
         http.answer = [](const HttpRequest& request) {
             const std::string date = dateOf(request);
             if (date == "20240608")
@@ -100,15 +105,15 @@ struct WriterRun {
     }
 
     void writeDraws(const std::vector<DrawRecord>& records) {
-        writeBytes(ws.drawFile().path(), bytesOf(records));
+        writeBytes(drawFileOf(ws.program).path(), bytesOf(records));
     }
     void showDrawOf(int y, int m, int d) {
-        ws.endPicker.set(dayCountFromCivil({y, m, d}));
-        SpeedButton5Click(ws);
+        ws.drawWindow.endPicker.set(dayCountFromCivil({y, m, d}));
+        SpeedButton5Click(ws.program, ws.ticket, ws.drawWindow, ws.view);
     }
     void setRow(int row, const std::array<std::string, 6>& texts) {
         for (int c = 0; c < TipSheet::kColumns; ++c)
-            ws.sheet.setCell(row, c, texts[static_cast<std::size_t>(c)]);
+            ws.ticket.sheet.setCell(row, c, texts[static_cast<std::size_t>(c)]);
     }
 
     fs::path folder;
@@ -137,55 +142,67 @@ std::vector<Writer> writers() {
              r.showDrawOf(2024, 6, 1);
              r.ui.drawAnswers.push_back(draw(day(2024, 6, 8), {40, 7, 22, 3, 15}, 9));
          },
-         [](WriterRun& r) { enterDraw(r.ws); }},
+         [](WriterRun& r) {
+             enterDraw(r.ws.program, r.ws.ticket, r.ws.drawWindow, r.ws.run, r.ws.view);
+         }},
         {"Ziehung ersetzen",
          [](WriterRun& r) {
              r.writeDraws(kOldDraws);
              r.showDrawOf(2024, 5, 25);
              r.ui.drawAnswers.push_back(draw(day(2024, 5, 25), {9, 8, 7, 6, 5}, 4));
          },
-         [](WriterRun& r) { enterDraw(r.ws); }},
+         [](WriterRun& r) {
+             enterDraw(r.ws.program, r.ws.ticket, r.ws.drawWindow, r.ws.run, r.ws.view);
+         }},
         {"Ziehung löschen",
          [](WriterRun& r) {
              r.writeDraws(kOldDraws);
              r.showDrawOf(2024, 5, 25);
          },
-         [](WriterRun& r) { deleteCurrentDraw(r.ws); }},
+         [](WriterRun& r) {
+             deleteCurrentDraw(r.ws.program, r.ws.ticket, r.ws.drawWindow, r.ws.run, r.ws.view);
+         }},
         {"CSV-Import",
          [](WriterRun& r) {
              r.writeDraws(kOldDraws);
              writeBytes(r.folder / "neu.csv", "2024-05-25,1,2,3,4,5,6\n2024-06-08,7,8,9,10,11,2\n");
          },
          [](WriterRun& r) {
-             importDrawsFromCsv(r.ws, r.folder / "neu.csv", ConflictChoice::Replace);
+             importDrawsFromCsv(r.ws.program, r.ws.run, r.folder / "neu.csv",
+                                ConflictChoice::Replace);
          }},
         {"CSV-Export",
          [](WriterRun& r) {
              r.writeDraws(kOldDraws);
              writeBytes(r.folder / "alt.csv", "date,n1,n2,n3,n4,n5,key\r\n");
          },
-         [](WriterRun& r) { exportDrawsToCsv(r.ws, r.folder / "alt.csv"); }},
+         [](WriterRun& r) { exportDrawsToCsv(r.ws.program, r.folder / "alt.csv"); }},
         {"Internet-Aktualisierung", [](WriterRun& r) { r.writeDraws(kOldDraws); },
-         [](WriterRun& r) { updateDrawDatabase(r.ws, r.http, r.parameters); }},
+         [](WriterRun& r) {
+             updateDrawDatabase(r.ws.program, r.ws.options, r.ws.ticket, r.ws.drawWindow, r.ws.run,
+                                r.ws.view, r.http, r.parameters);
+         }},
         {"Datenbank neu anlegen",
          [](WriterRun& r) {
              r.writeDraws(kOldDraws);
-             installInternetUpdate(r.ws, r.http, r.parameters);
-             r.ws.endPicker.set(dayCountFromCivil({2024, 6, 2}));
+             r.ws.installInternetUpdate(r.http, r.parameters);
+             r.ws.drawWindow.endPicker.set(dayCountFromCivil({2024, 6, 2}));
              r.ui.yesNoAnswers.push_back(true);
          },
-         [](WriterRun& r) { rebuildDrawDatabase(r.ws); }},
-        {"Erster Start", [](WriterRun& r) { installInternetUpdate(r.ws, r.http, r.parameters); },
-         [](WriterRun& r) { createMissingDrawFile(r.ws); }},
+         [](WriterRun& r) {
+             rebuildDrawDatabase(r.ws.program, r.ws.ticket, r.ws.drawWindow, r.ws.run, r.ws.view);
+         }},
+        {"Erster Start", [](WriterRun& r) { r.ws.installInternetUpdate(r.http, r.parameters); },
+         [](WriterRun& r) { createMissingDrawFile(r.ws.program, r.ws.drawWindow); }},
         {"init (leere Datei)", [](WriterRun& r) { r.writeDraws({}); },
-         [](WriterRun& r) { r.ws.drawFile().provideWithSeed(); }},
+         [](WriterRun& r) { drawFileOf(r.ws.program).provideWithSeed(); }},
         {"Tippdatei",
          [](WriterRun& r) {
              writeBytes(r.folder / "alt.hlt", "1,2,3,4,5,6\r\n");
              r.setRow(0, {"3", "7", "15", "22", "40", "5"});
              r.setRow(1, {"1", "2", "3", "4", "54", "0"});
          },
-         [](WriterRun& r) { saveTipFile(r.ws.sheet, r.folder / "alt.hlt"); }},
+         [](WriterRun& r) { saveTipFile(r.ws.ticket.sheet, r.folder / "alt.hlt"); }},
         {"Zahlenliste",
          [](WriterRun& r) { writeBytes(r.folder / "alt.hlw", std::string(54, '\n')); },
          [](WriterRun& r) {
@@ -200,13 +217,13 @@ std::vector<Writer> writers() {
              writeBytes(r.folder / kPrintoutFileName, "alter Ausdruck\r\n");
              r.setRow(0, {"3", "7", "15", "22", "40", "5"});
          },
-         [](WriterRun& r) { BitBtn7Click(r.ws); }},
+         [](WriterRun& r) { BitBtn7Click(r.ws.program, r.ws.ticket, r.ws.drawWindow); }},
         {"Bericht",
          [](WriterRun& r) { writeBytes(r.folder / kReportFileName, "alter Bericht\r\n"); },
-         [](WriterRun& r) { saveAndOpenReport(r.ws, "Bericht\nzweite Zeile"); }},
+         [](WriterRun& r) { saveAndOpenReport(r.ws.program, "Bericht\nzweite Zeile"); }},
         {"Abgabe (Tippdatei, Klickwerk-Einstellungen, Klick-Skript)",
          [](WriterRun& r) {
-             r.ws.endPicker.set(dayCountFromCivil({2024, 6, 1}));
+             r.ws.drawWindow.endPicker.set(dayCountFromCivil({2024, 6, 1}));
              fs::create_directories(r.folder / "Klickwerk");
              writeBytes(r.folder / "Klickwerk" / "Klickstart", "");
              fs::create_directories(r.folder / "Script");
@@ -227,7 +244,7 @@ std::vector<Writer> writers() {
          },
          [](WriterRun& r) {
              SubmissionServices services{r.klickwerk, r.http};
-             OnlineTippClick(r.ws, services);
+             OnlineTippClick(r.ws.program, r.ws.options, r.ws.ticket, r.ws.drawWindow, services);
          }},
         {"Klickwerk-Einstellungen",
          [](WriterRun& r) {

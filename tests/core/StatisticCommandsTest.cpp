@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "stats/StatisticCommands.h"
+#include "commands/StatisticCommands.h"
 #include "StatisticsTestDraws.h"
 #include "app/StartUp.h"
 #include "app/Workspace.h"
+#include "commands/DrawReading.h"
 #include "draws/DrawFile.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TemporaryFolder.h"
@@ -12,7 +13,7 @@
 namespace kav::test {
 namespace {
 
-using Command = void (*)(Workspace&, const DrawSnapshot*);
+using Command = StatisticCommand;
 
 struct CommandCase {
     const char* name;
@@ -35,10 +36,10 @@ protected:
         const DrawFile file(folder.path());
         for (const DrawRecord& r : draws().records)
             file.append(r);
-        ws.startPicker.set(static_cast<int>(week(2)));
-        ws.endPicker.set(static_cast<int>(week(5)));
-        ws.current.take(DrawRecord::make(week(6), {10, 20, 30, 40, 50}, 9));
-        ws.current.index = 5;
+        ws.drawWindow.startPicker.set(static_cast<int>(week(2)));
+        ws.drawWindow.endPicker.set(static_cast<int>(week(5)));
+        ws.drawWindow.current.take(DrawRecord::make(week(6), {10, 20, 30, 40, 50}, 9));
+        ws.drawWindow.current.index = 5;
     }
 
     static DrawSnapshot draws() {
@@ -58,32 +59,32 @@ protected:
 TEST_F(StatisticCommands, PublishStoreTheWindowAndSwitchPagesAsTheWindowDoes) {
     for (const CommandCase& c : kCommands) {
         SCOPED_TRACE(c.name);
-        ws.chart = Chart{};
-        ws.activePage = Page::Database;
-        ws.windowStart = 0.0;
-        ws.windowEnd = 0.0;
+        ws.view.chart = Chart{};
+        ws.view.activePage = Page::Database;
+        ws.drawWindow.windowStart = 0.0;
+        ws.drawWindow.windowEnd = 0.0;
         ui.busyChanges.clear();
-        c.command(ws, nullptr);
-        EXPECT_FALSE(ws.chart.points.empty());
-        EXPECT_FALSE(ws.chart.caption.empty());
-        EXPECT_EQ(ws.activePage, c.switchesToChart ? Page::Chart : Page::Database);
-        EXPECT_EQ(ws.windowStart, week(2));
-        EXPECT_EQ(ws.windowEnd, c.storesEndField ? week(5) : 0.0);
+        c.command(ws.program, ws.ticket, ws.drawWindow, ws.run, ws.view, nullptr);
+        EXPECT_FALSE(ws.view.chart.points.empty());
+        EXPECT_FALSE(ws.view.chart.caption.empty());
+        EXPECT_EQ(ws.view.activePage, c.switchesToChart ? Page::Chart : Page::Database);
+        EXPECT_EQ(ws.drawWindow.windowStart, week(2));
+        EXPECT_EQ(ws.drawWindow.windowEnd, c.storesEndField ? week(5) : 0.0);
         EXPECT_EQ(ui.busyChanges, (std::vector<bool>{true, false}));
     }
 }
 
 TEST_F(StatisticCommands, KeyOverdueKeepsThePageDuringAGeneratorRun) {
-    ws.activePage = Page::Calculation;
-    ws.running = true;
-    Button8Click(ws);
-    EXPECT_EQ(ws.activePage, Page::Calculation);
-    EXPECT_EQ(ws.chart.points.size(), 10U);
+    ws.view.activePage = Page::Calculation;
+    ws.run.running = true;
+    Button8Click(ws.program, ws.ticket, ws.drawWindow, ws.run, ws.view);
+    EXPECT_EQ(ws.view.activePage, Page::Calculation);
+    EXPECT_EQ(ws.view.chart.points.size(), 10U);
 }
 
 TEST_F(StatisticCommands, ShortcutsBringTheChartPageToTheFrontFirst) {
     struct Shortcut {
-        void (*command)(Workspace&);
+        void (*command)(ProgramContext&, Ticket&, DrawWindow&, const RunState&, Presentation&);
         const char* captionStart;
     };
     const Shortcut shortcuts[] = {
@@ -97,79 +98,82 @@ TEST_F(StatisticCommands, ShortcutsBringTheChartPageToTheFrontFirst) {
     };
     for (const Shortcut& s : shortcuts) {
         SCOPED_TRACE(s.captionStart);
-        ws.activePage = Page::Calculation;
-        s.command(ws);
-        EXPECT_EQ(ws.activePage, Page::Chart);
-        EXPECT_EQ(ws.chart.caption.rfind(s.captionStart, 0), 0U) << ws.chart.caption;
+        ws.view.activePage = Page::Calculation;
+        s.command(ws.program, ws.ticket, ws.drawWindow, ws.run, ws.view);
+        EXPECT_EQ(ws.view.activePage, Page::Chart);
+        EXPECT_EQ(ws.view.chart.caption.rfind(s.captionStart, 0), 0U) << ws.view.chart.caption;
     }
 }
 
 TEST_F(StatisticCommands, MissingDrawFileLeavesTheChartAndEndsTheHourglass) {
-    std::filesystem::remove(ws.drawFile().path());
+    std::filesystem::remove(drawFileOf(ws.program).path());
     for (const CommandCase& c : kCommands) {
         SCOPED_TRACE(c.name);
         Chart before;
         before.caption = "vorher";
         before.points = {{1, 2, std::nullopt}};
-        ws.chart = before;
+        ws.view.chart = before;
         ui.busyChanges.clear();
-        EXPECT_THROW(c.command(ws, nullptr), IoError);
-        EXPECT_EQ(ws.chart.caption, "vorher");
-        EXPECT_EQ(ws.chart.points, before.points);
+        EXPECT_THROW(c.command(ws.program, ws.ticket, ws.drawWindow, ws.run, ws.view, nullptr),
+                     IoError);
+        EXPECT_EQ(ws.view.chart.caption, "vorher");
+        EXPECT_EQ(ws.view.chart.points, before.points);
         EXPECT_EQ(ui.busyChanges, (std::vector<bool>{true, false}));
     }
 }
 
 TEST_F(StatisticCommands, UseTheGivenSnapshotInsteadOfTheFile) {
-    std::filesystem::remove(ws.drawFile().path());
+    std::filesystem::remove(drawFileOf(ws.program).path());
     const DrawSnapshot snapshot = draws();
-    SpeedButton2Click(ws, &snapshot);
-    EXPECT_EQ(ws.chart.caption, "Zahlenverteilung     Ziehungen : 4    Quersumme: 94");
+    SpeedButton2Click(ws.program, ws.ticket, ws.drawWindow, ws.run, ws.view, &snapshot);
+    EXPECT_EQ(ws.view.chart.caption, "Zahlenverteilung     Ziehungen : 4    Quersumme: 94");
 }
 
 TEST_F(StatisticCommands, GroupStatisticsLeaveTheLastWindowDrawAndItsComparison) {
     for (Command command : {Button2Click, Button3Click, Button4Click}) {
-        ws.current.take(DrawRecord::make(week(6), {10, 20, 30, 40, 50}, 9));
-        ws.current.index = 5;
-        command(ws, nullptr);
+        ws.drawWindow.current.take(DrawRecord::make(week(6), {10, 20, 30, 40, 50}, 9));
+        ws.drawWindow.current.index = 5;
+        command(ws.program, ws.ticket, ws.drawWindow, ws.run, ws.view, nullptr);
         // Week 5's bytes; date and index still name the draw on display.
-        EXPECT_EQ(ws.current.slotValues,
+        EXPECT_EQ(ws.drawWindow.current.slotValues,
                   (std::array<std::int32_t, 8>{21, 22, 53, 54, 30, 0, 0, 0}));
-        EXPECT_EQ(ws.current.date, week(6));
-        EXPECT_EQ(ws.current.index, 5);
+        EXPECT_EQ(ws.drawWindow.current.date, week(6));
+        EXPECT_EQ(ws.drawWindow.current.index, 5);
         // The last test row holds 53 and 54 on its first cells, or on its second and third.
-        EXPECT_EQ(ws.comparison.hitCount, 2);
-        EXPECT_TRUE(ws.comparison.keyHit); // the test row's key "0" against key 0
+        EXPECT_EQ(ws.ticket.comparison.hitCount, 2);
+        EXPECT_TRUE(ws.ticket.comparison.keyHit); // the test row's key "0" against key 0
     }
-    EXPECT_EQ(ws.comparison.positionHit, (std::array<bool, 5>{false, true, true, false, false}));
+    EXPECT_EQ(ws.ticket.comparison.positionHit,
+              (std::array<bool, 5>{false, true, true, false, false}));
 }
 
 TEST_F(StatisticCommands, GroupStatisticsWithoutWindowDrawLeaveTheCurrentDraw) {
-    ws.startPicker.set(static_cast<int>(week(5)));
-    ws.comparison.hitCount = 3;
-    Button2Click(ws);
-    EXPECT_EQ(ws.current.slotValues, (std::array<std::int32_t, 8>{10, 20, 30, 40, 50, 0, 9, 0}));
-    EXPECT_EQ(ws.comparison.hitCount, 3);
-    EXPECT_EQ(ws.chart.caption, "Ziehungen : 0        Paare gefunden :  0");
+    ws.drawWindow.startPicker.set(static_cast<int>(week(5)));
+    ws.ticket.comparison.hitCount = 3;
+    Button2Click(ws.program, ws.ticket, ws.drawWindow, ws.run, ws.view);
+    EXPECT_EQ(ws.drawWindow.current.slotValues,
+              (std::array<std::int32_t, 8>{10, 20, 30, 40, 50, 0, 9, 0}));
+    EXPECT_EQ(ws.ticket.comparison.hitCount, 3);
+    EXPECT_EQ(ws.view.chart.caption, "Ziehungen : 0        Paare gefunden :  0");
 }
 
 TEST_F(StatisticCommands, TipDistributionCountsTheSheetAndSwitchesToTheChart) {
-    std::filesystem::remove(ws.drawFile().path()); // the sheet needs no draw file
-    ws.sheet.setCell(0, 0, "7");
-    ws.activePage = Page::TipOverview;
-    Button6Click(ws);
-    EXPECT_EQ(ws.chart.points[6].y, 1);
-    EXPECT_EQ(ws.activePage, Page::Chart);
+    std::filesystem::remove(drawFileOf(ws.program).path()); // the sheet needs no draw file
+    ws.ticket.sheet.setCell(0, 0, "7");
+    ws.view.activePage = Page::TipOverview;
+    Button6Click(ws.program, ws.ticket, ws.view);
+    EXPECT_EQ(ws.view.chart.points[6].y, 1);
+    EXPECT_EQ(ws.view.activePage, Page::Chart);
     EXPECT_EQ(ui.busyChanges, (std::vector<bool>{true, false}));
 }
 
 TEST_F(StatisticCommands, StartUpEndsWithTheNumberDistribution) {
-    ws.todayProvider = [] { return static_cast<DayCount>(week(6)); };
-    ws.evaluationSwitch = true;
+    ws.program.todayProvider = [] { return static_cast<DayCount>(week(6)); };
+    ws.ticket.evaluationSwitch = true;
     startUp(ws);
     EXPECT_TRUE(ui.errors.empty());
-    EXPECT_EQ(ws.chart.caption, "Zahlenverteilung     Ziehungen : 5    Quersumme: 105");
-    EXPECT_EQ(ws.windowEnd, week(6));
+    EXPECT_EQ(ws.view.chart.caption, "Zahlenverteilung     Ziehungen : 5    Quersumme: 105");
+    EXPECT_EQ(ws.drawWindow.windowEnd, week(6));
 }
 
 } // namespace

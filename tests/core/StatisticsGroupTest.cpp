@@ -2,8 +2,8 @@
 #include "StatisticsTestDraws.h"
 #include "app/Workspace.h"
 #include "base/MessageTable.h"
-#include "evaluation/HitEvaluation.h"
-#include "generator/Random.h"
+#include "commands/SheetEvaluation.h"
+#include "model/Random.h"
 #include "stats/GroupStatistics.h"
 #include "stats/Statistics.h"
 #include "support/ScriptedInteraction.h"
@@ -164,11 +164,12 @@ TEST(GroupStatistics, EqualTheRowComparisonOnRandomDraws) {
         for (const DrawRecord& draw : draws.records) {
             if (!(draw.date > window.start && draw.date <= window.end))
                 continue;
-            ws.current.takeSlots(draw);
+            ws.drawWindow.current.takeSlots(draw);
             for (int start = 1; start <= shape->lastStart; ++start) {
                 const std::array<std::string, 5> row = groupTestRow(*shape, start);
-                Zettelcheck(ws, {row[0], row[1], row[2], row[3], row[4]}, "0");
-                if (ws.comparison.hitCount == shape->length)
+                Zettelcheck(ws.ticket, ws.drawWindow.current,
+                            {row[0], row[1], row[2], row[3], row[4]}, "0");
+                if (ws.ticket.comparison.hitCount == shape->length)
                     ++expected[static_cast<std::size_t>(start - 1)];
             }
         }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "StatisticsTestDraws.h"
 #include "base/MessageTable.h"
-#include "generator/TipSheet.h"
+#include "model/TipSheet.h"
 #include "stats/Statistics.h"
 
 #include <gtest/gtest.h>

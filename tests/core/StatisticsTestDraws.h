@@ -3,7 +3,7 @@
 
 #include "base/DayCount.h"
 #include "draws/DrawFile.h"
-#include "stats/Chart.h"
+#include "model/Chart.h"
 #include "stats/Statistics.h"
 
 #include <array>

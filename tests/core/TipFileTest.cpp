@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "evaluation/TipFile.h"
 
+#include "commands/TipFileCommands.h"
 #include "support/FailingFileLayer.h"
 #include "support/WorkspaceFixture.h"
 
@@ -14,7 +15,7 @@ protected:
     std::filesystem::path file(const char* name) const { return folder.path() / name; }
     void loadText(const std::string& bytes) {
         writeBytes(file("in.hlt"), bytes);
-        loadTipFile(ws.sheet, file("in.hlt"));
+        loadTipFile(ws.ticket.sheet, file("in.hlt"));
     }
 };
 
@@ -37,27 +38,27 @@ TEST_F(TipFile, SavesFilledRowsOnlyAndLoadsThemIntoConsecutiveRows) {
     setRow(0, {"3", "7", "15", "22", "40", "5"});
     setRow(1, {"", "8", "9", "10", "11", "2"}); // skipped: its first cell is empty
     setRow(2, {"1", "", "30", "44", "54", ""});
-    saveTipFile(ws.sheet, file("t.hlt"));
+    saveTipFile(ws.ticket.sheet, file("t.hlt"));
     EXPECT_EQ(readBytes(file("t.hlt")), "3,7,15,22,40,5\r\n1,,30,44,54,\r\n");
 
-    ws.sheet.setLocked(5, true);
+    ws.ticket.sheet.setLocked(5, true);
     setRow(5, {"9", "9", "9", "9", "9", "9"});
-    loadTipFile(ws.sheet, file("t.hlt"));
+    loadTipFile(ws.ticket.sheet, file("t.hlt"));
     EXPECT_EQ(row(0), (Row{"3", "7", "15", "22", "40", "5"}));
     EXPECT_EQ(row(1), (Row{"1", "", "30", "44", "54", ""}));
     for (int r = 2; r < TipSheet::kRows; ++r)
         EXPECT_EQ(row(r), Row{}) << "row " << r; // also the locked row: the file fills all rows
-    EXPECT_TRUE(ws.sheet.locked(5));
+    EXPECT_TRUE(ws.ticket.sheet.locked(5));
 }
 
 TEST_F(TipFile, AnEmptySheetGivesAnEmptyFileThatClearsTheSheet) {
-    saveTipFile(ws.sheet, file("empty.hlt"));
+    saveTipFile(ws.ticket.sheet, file("empty.hlt"));
     EXPECT_EQ(readBytes(file("empty.hlt")), "");
     setRow(4, {"1", "2", "3", "4", "5", "6"});
-    ws.sheet.setSum(4, "15");
-    loadTipFile(ws.sheet, file("empty.hlt"));
+    ws.ticket.sheet.setSum(4, "15");
+    loadTipFile(ws.ticket.sheet, file("empty.hlt"));
     EXPECT_EQ(row(4), Row{});
-    EXPECT_EQ(ws.sheet.sum(4), "");
+    EXPECT_EQ(ws.ticket.sheet.sum(4), "");
 }
 
 TEST_F(TipFile, LinesAreSplitAtTheFirstFiveCommasAndValidated) {
@@ -92,7 +93,7 @@ TEST_F(TipFile, JunkLoadsOnlyValidCellsIntoTwelveRows) {
     loadText(junk);
     for (int r = 0; r < TipSheet::kRows; ++r)
         for (int c = 0; c < TipSheet::kColumns; ++c) {
-            const std::string& text = ws.sheet.cell(r, c);
+            const std::string& text = ws.ticket.sheet.cell(r, c);
             EXPECT_EQ(validatedCellText(text, c == TipSheet::kKeyColumn), text);
         }
     EXPECT_EQ(row(1), Row{});
@@ -106,25 +107,25 @@ TEST_F(TipFile, AFailedSaveKeepsTheEarlierFile) {
         // The temporary file cannot be made.
         FailingFileLayer layer(FailingFileLayer::Step::Open, 1, EACCES);
         const FileLayerOverride failing(layer);
-        EXPECT_THROW(saveTipFile(ws.sheet, file("keep.hlt")), IoError);
+        EXPECT_THROW(saveTipFile(ws.ticket.sheet, file("keep.hlt")), IoError);
     }
     EXPECT_EQ(readBytes(file("keep.hlt")), "1,2,3,4,5,6\r\n");
 
-    EXPECT_THROW(saveTipFile(ws.sheet, file("no/such/folder.hlt")), IoError);
+    EXPECT_THROW(saveTipFile(ws.ticket.sheet, file("no/such/folder.hlt")), IoError);
 }
 
 TEST_F(TipFile, AFileThatCannotBeOpenedLeavesTheSheetAlone) {
     setRow(0, {"3", "7", "15", "22", "40", "5"});
-    EXPECT_THROW(loadTipFile(ws.sheet, file("missing.hlt")), IoError);
+    EXPECT_THROW(loadTipFile(ws.ticket.sheet, file("missing.hlt")), IoError);
     EXPECT_EQ(row(0), (Row{"3", "7", "15", "22", "40", "5"}));
 }
 
 TEST_F(TipFile, SaveButtonProposesTheNameInTheProgramFolder) {
-    ws.endPicker.set(dayCountFromCivil({2024, 6, 2}));
+    ws.drawWindow.endPicker.set(dayCountFromCivil({2024, 6, 2}));
     setRow(0, {"3", "7", "15", "22", "40", "5"});
-    SpeedButton15Click(ws); // cancelled
+    SpeedButton15Click(ws.program, ws.ticket, ws.drawWindow); // cancelled
     ui.fileAnswers.push_back(file("chosen.hlt"));
-    SpeedButton15Click(ws);
+    SpeedButton15Click(ws.program, ws.ticket, ws.drawWindow);
 
     ASSERT_EQ(ui.saveRequests.size(), 2u);
     const FileDialogRequest& request = ui.saveRequests[0];
@@ -138,16 +139,16 @@ TEST_F(TipFile, SaveButtonProposesTheNameInTheProgramFolder) {
 
 TEST_F(TipFile, LoadButtonEvaluatesAlsoAfterACancelledDialog) {
     writeDraws({draw(day(2024, 6, 2), {5, 12, 30, 40, 50}, 3)});
-    ws.endPicker.set(dayCountFromCivil({2024, 6, 2}));
+    ws.drawWindow.endPicker.set(dayCountFromCivil({2024, 6, 2}));
     setRow(0, {"50", "40", "1", "2", "3", "3"});
-    SpeedButton16Click(ws);
-    EXPECT_EQ(ws.sheet.hits(0), "2 + R");
+    SpeedButton16Click(ws.program, ws.ticket, ws.drawWindow, ws.view);
+    EXPECT_EQ(ws.ticket.sheet.hits(0), "2 + R");
 
     writeBytes(file("t.hlt"), "5,12,30,1,2,0\r\n");
     ui.fileAnswers.push_back(file("t.hlt"));
-    SpeedButton16Click(ws);
+    SpeedButton16Click(ws.program, ws.ticket, ws.drawWindow, ws.view);
     EXPECT_EQ(row(0), (Row{"1", "2", "5", "12", "30", "0"}));
-    EXPECT_EQ(ws.sheet.hits(0), "3");
+    EXPECT_EQ(ws.ticket.sheet.hits(0), "3");
     EXPECT_EQ(ui.openRequests.back().filter, "Tippdatei|*.hlt");
 }
 

@@ -4,7 +4,7 @@
 #include "DrawService.h"
 
 #include "QtHttpClient.h"
-#include "draws/InternetUpdate.h"
+#include "commands/InternetUpdate.h"
 #include "support/WorkspaceFixture.h"
 
 #include <QTcpServer>
@@ -84,11 +84,11 @@ protected:
     UpdateEndToEnd() { setToday(2005, 2, 27); }
 
     void setToday(int y, int m, int d) {
-        ws.todayProvider = [today = dayCountFromCivil({y, m, d})] { return today; };
+        ws.program.todayProvider = [today = dayCountFromCivil({y, m, d})] { return today; };
     }
     void serve(DrawHistory history, ServiceOptions options = {}) {
         options.port = 0;
-        options.today = ws.todayProvider;
+        options.today = ws.program.todayProvider;
         service = std::make_unique<DrawService>(std::move(history), std::move(options));
         service->start();
     }
@@ -99,7 +99,8 @@ protected:
         return p;
     }
     UpdateResult update(const std::string& url, int timeoutMs = 5000) {
-        return updateDrawDatabase(ws, client, parameters(url, timeoutMs));
+        return updateDrawDatabase(ws.program, ws.options, ws.ticket, ws.drawWindow, ws.run, ws.view,
+                                  client, parameters(url, timeoutMs));
     }
     static DrawRecord demo(int y, int m, int d) {
         return DrawHistory::demoDraw(dayCountFromCivil({y, m, d}));
@@ -119,7 +120,7 @@ TEST_F(UpdateEndToEnd, FromTheSeedDrawToToday) {
     EXPECT_EQ(result.added, 3);
     EXPECT_EQ(storedDraws(), (std::vector<DrawRecord>{DrawRecord::seed(), demo(2005, 2, 13),
                                                       demo(2005, 2, 20), demo(2005, 2, 27)}));
-    EXPECT_EQ(ws.status.panel0, "OK");
+    EXPECT_EQ(ws.view.status.panel0, "OK");
     EXPECT_TRUE(ui.messages.empty());
 }
 
@@ -134,10 +135,10 @@ TEST_F(UpdateEndToEnd, ARebuildFromAWednesday) {
     setToday(2010, 2, 14);
     serve(DrawHistory::demo());
     writeDraws({DrawRecord::seed()});
-    installInternetUpdate(ws, client, parameters(service->url()));
-    ws.endPicker.set(dayCountFromCivil({2010, 1, 6}));
+    ws.installInternetUpdate(client, parameters(service->url()));
+    ws.drawWindow.endPicker.set(dayCountFromCivil({2010, 1, 6}));
     ui.yesNoAnswers = {true};
-    rebuildDrawDatabase(ws);
+    rebuildDrawDatabase(ws.program, ws.ticket, ws.drawWindow, ws.run, ws.view);
     EXPECT_EQ(service->requestedDates(),
               (Dates{"20100112", "20100118", "20100124", "20100130", "20100131", "20100206",
                      "20100207", "20100213", "20100214"}));
@@ -175,7 +176,7 @@ TEST_F(UpdateEndToEnd, ErrorStatusesYieldNothingAndTheUpdateGoesOn) {
     EXPECT_EQ(service->requestedDates().size(), 6u);
     EXPECT_EQ(result.end, UpdateEnd::PassedToday);
     EXPECT_EQ(storedDraws(), std::vector<DrawRecord>{DrawRecord::seed()});
-    EXPECT_EQ(ws.status.panel0, "Service Unavailable");
+    EXPECT_EQ(ws.view.status.panel0, "Service Unavailable");
 }
 
 TEST_F(UpdateEndToEnd, ASlowServiceTimesOutAndThreeInARowEndTheUpdate) {
@@ -186,7 +187,7 @@ TEST_F(UpdateEndToEnd, ASlowServiceTimesOutAndThreeInARowEndTheUpdate) {
     const UpdateResult result = update(service->url(), 150);
     EXPECT_EQ(result.requested.size(), 3u);
     EXPECT_EQ(result.end, UpdateEnd::Unreachable);
-    EXPECT_EQ(ws.status.panel0, "Zeitüberschreitung");
+    EXPECT_EQ(ws.view.status.panel0, "Zeitüberschreitung");
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_NE(ui.messages[0].find(service->url()), std::string::npos);
 }
@@ -242,7 +243,9 @@ TEST_F(UpdateEndToEnd, BrokenAnswersNeverReachTheDrawFile) {
         ScriptedService scripted({{"20050212", c.answer}, {"20050213", c.answer}});
         platform::QtHttpClient ownClient; // closes its connections before the server stops
         writeDraws({DrawRecord::seed()});
-        const UpdateResult result = updateDrawDatabase(ws, ownClient, parameters(scripted.url()));
+        const UpdateResult result =
+            updateDrawDatabase(ws.program, ws.options, ws.ticket, ws.drawWindow, ws.run, ws.view,
+                               ownClient, parameters(scripted.url()));
         EXPECT_EQ(result.requested.size(), 2u);
         // Qt's redirect handling may send a request twice; each date reached the server.
         Dates reached = scripted.dates();
@@ -253,7 +256,7 @@ TEST_F(UpdateEndToEnd, BrokenAnswersNeverReachTheDrawFile) {
             for (const auto& [numbers, key] : c.stored)
                 expected.push_back(draw(date, numbers, key));
         EXPECT_EQ(storedDraws(), expected);
-        EXPECT_EQ(ws.status.panel0, c.panel0);
+        EXPECT_EQ(ws.view.status.panel0, c.panel0);
     }
 }
 

@@ -9,6 +9,7 @@
 #include "TipSheetView.h"
 #include "WindowFixture.h"
 #include "app/Workspace.h"
+#include "model/Controls.h"
 #include "support/TestEnvironment.h"
 
 #include <QBarSeries>
@@ -84,7 +85,7 @@ void verifyIdle(gui::TForm1& w) {
     QVERIFY(w.actionBerechnen->isEnabled());
     QVERIFY(!w.analysisCommands->progressBar->isVisible());
     QVERIFY(!w.analysisCommands->stopButton->isVisible());
-    QVERIFY(!w.workspace().analysis.running());
+    QVERIFY(!w.workspace().run.analysis.running());
 }
 
 } // namespace
@@ -113,7 +114,7 @@ void AnalysisWindowTest::theSearchButtonWalksTheDrawsAndStopsAtAHit() {
     // Row 1 is the draw of 04.05.2024.
     const std::array<const char*, 6> cells{"6", "18", "30", "35", "48", "5"};
     for (int c = 0; c < 6; ++c)
-        ws.sheet.setCell(0, c, cells[static_cast<std::size_t>(c)]);
+        ws.ticket.sheet.setCell(0, c, cells[static_cast<std::size_t>(c)]);
     f.window->syncFromWorkspace();
     QToolButton* search = f.window->tipPage->speedButton4;
     QVERIFY(search->isEnabled());
@@ -134,8 +135,8 @@ void AnalysisWindowTest::aBacktestStopsWithItsOwnButtonWithoutAReport() {
     Workspace& ws = f.window->workspace();
     // The first week's tip calculation goes on until the stop.
     makeTipCalculationEndless(ws.options);
-    ws.options.setCheckBox(20, true);
-    ws.endPicker.set(dayCountFromCivil({2024, 3, 2}));
+    ws.options.setChecked(CheckBox::ShowNumberList, true);
+    ws.drawWindow.endPicker.set(dayCountFromCivil({2024, 3, 2}));
     f.window->syncFromWorkspace();
     gui::DatabasePage& page = *f.window->databasePage;
     f.ui->yesNoAnswers = {true};
@@ -161,12 +162,12 @@ void AnalysisWindowTest::aBacktestStopsWithItsOwnButtonWithoutAReport() {
     QVERIFY(!std::filesystem::exists(f.folder() / "Test.rtf"));
     QVERIFY(f.ui->opened.empty());
     QVERIFY(f.ui->errors.empty());
-    QVERIFY(ws.options.checkBox(20));
-    QVERIFY(f.window->calculationPage->checkBox(20)->isChecked());
+    QVERIFY(ws.options.checked(CheckBox::ShowNumberList));
+    QVERIFY(f.window->calculationPage->checkBox(CheckBox::ShowNumberList)->isChecked());
     QCOMPARE(f.window->statusPanel1->text(),
              QString("Analyse abgebrochen, es wurde kein Bericht geschrieben."));
     QCOMPARE(f.window->tipPage->bitBtn4->text(), QString("Tipps berechnen"));
-    QVERIFY(!ws.running);
+    QVERIFY(!ws.run.running);
     verifyIdle(*f.window);
 }
 
@@ -175,7 +176,7 @@ void AnalysisWindowTest::aHistoryAnalysisStopsWithEscape() {
     writeDraws(f.folder(), 300);
     f.startAndShow();
     Workspace& ws = f.window->workspace();
-    ws.endPicker.set(kMinimumPickerDate);
+    ws.drawWindow.endPicker.set(kMinimumPickerDate);
     f.window->syncFromWorkspace();
     gui::DatabasePage& page = *f.window->databasePage;
     f.ui->yesNoAnswers = {true};
@@ -202,9 +203,9 @@ void AnalysisWindowTest::aHistoryAnalysisStopsWithEscape() {
              QString("Analyse abgebrochen, es wurde kein Bericht geschrieben."));
     // Stopped between two draws: row 1 holds the last analysed draw, the one after it is
     // the current draw and shown.
-    QVERIFY(ws.current.index > 0 && ws.current.index < 299);
-    QCOMPARE(ws.sheet.cell(0, 5), std::to_string((ws.current.index - 1) % 10));
-    QCOMPARE(f.window->databasePage->drawCaption->text().toStdString(), ws.drawCaption);
+    QVERIFY(ws.drawWindow.current.index > 0 && ws.drawWindow.current.index < 299);
+    QCOMPARE(ws.ticket.sheet.cell(0, 5), std::to_string((ws.drawWindow.current.index - 1) % 10));
+    QCOMPARE(f.window->databasePage->drawCaption->text().toStdString(), ws.view.drawCaption);
     verifyIdle(*f.window);
 }
 
@@ -212,7 +213,7 @@ void AnalysisWindowTest::closingTheWindowStopsTheAnalysisFirst() {
     WindowFixture f;
     writeDraws(f.folder(), 300);
     f.startAndShow();
-    f.window->workspace().endPicker.set(kMinimumPickerDate);
+    f.window->workspace().drawWindow.endPicker.set(kMinimumPickerDate);
     f.window->syncFromWorkspace();
     f.ui->yesNoAnswers = {true};
     f.ui->textAnswers = {std::string("5")};
@@ -235,7 +236,7 @@ void AnalysisWindowTest::aCompletedBacktestShowsTheComparisonWithChance() {
     writeDraws(f.folder(), 40);
     f.startAndShow();
     Workspace& ws = f.window->workspace();
-    ws.endPicker.set(dayCountFromCivil({2024, 3, 2}));
+    ws.drawWindow.endPicker.set(dayCountFromCivil({2024, 3, 2}));
     f.window->syncFromWorkspace();
     f.ui->yesNoAnswers = {true};
     f.ui->textAnswers = {std::string("815")};
@@ -280,7 +281,7 @@ void AnalysisWindowTest::screenshotOfTheComparisonWithChance() {
     DrawFile(f.folder()).replace(bench::randomWeeklyDraws(kDraws));
     f.startAndShow();
     f.window->resize(1000, 640);
-    f.window->workspace().endPicker.set(kMinimumPickerDate);
+    f.window->workspace().drawWindow.endPicker.set(kMinimumPickerDate);
     f.ui->yesNoAnswers = {true};
     f.ui->textAnswers = {std::string("815")};
     QTest::mouseClick(f.window->databasePage->bitBtn9, Qt::LeftButton);

@@ -6,7 +6,7 @@
 #include "TipOverviewPage.h"
 #include "WindowFixture.h"
 #include "draws/DrawFile.h"
-#include "generator/Random.h"
+#include "model/Random.h"
 #include "support/TestEnvironment.h"
 
 #include <QBarSeries>
@@ -182,7 +182,7 @@ void ChartPageTest::toolBarButtonsDrawTheirCharts() {
     QCOMPARE(page.leftAxis->min(), static_cast<qreal>(axisMin));
     QCOMPARE(page.leftAxis->max(), static_cast<qreal>(axisMax));
     QCOMPARE(shownCaption(page), caption);
-    const Chart& chart = f.window->workspace().chart;
+    const Chart& chart = f.window->workspace().view.chart;
     // The bars are labelled with their X, every one of them or every n-th when they crowd.
     const QStringList labels = page.bottomAxis->categoriesLabels();
     QVERIFY(!labels.isEmpty());
@@ -256,7 +256,7 @@ void ChartPageTest::captionIsShownAsPlainText() {
     // A language's message file is text from outside; markup in it stays visible text.
     std::vector<std::string> lines = MessageTable::germanLines();
     lines[msg::TipDistribution] = "<b>Tipps</b> & Co";
-    f.window->workspace().messages.replace(lines);
+    f.window->workspace().program.messages.replace(lines);
     QTest::mouseClick(f.window->tipPage->button6, Qt::LeftButton);
     QCOMPARE(shownCaption(*f.window->chartPage), QString("<b>Tipps</b> & Co"));
 }
@@ -273,14 +273,14 @@ void ChartPageTest::startDatePickerBoundsTheWindow() {
     QTest::mouseClick(page.speedButton9, Qt::LeftButton);
     QCOMPARE(shownCaption(page),
              QString("Quersummenverteilung    Ziehungen : 2     Quersumme: 102"));
-    QCOMPARE(f.window->workspace().windowStart, static_cast<double>(kFirstDraw + 14));
+    QCOMPARE(f.window->workspace().drawWindow.windowStart, static_cast<double>(kFirstDraw + 14));
 
     // A start after the end: no cross-sum bar, both axis bounds 0.
     page.dateTimePicker2->setDate(page.dateTimePicker2->date().addDays(70));
     QTest::mouseClick(page.speedButton9, Qt::LeftButton);
     QCOMPARE(page.series2Bars->count(), 0);
     QCOMPARE(shownCaption(page), QString("Quersummenverteilung    Ziehungen : 0     Quersumme: 0"));
-    QCOMPARE(f.window->workspace().chart.axisMaximum, 0);
+    QCOMPARE(f.window->workspace().view.chart.axisMaximum, 0);
 }
 
 // With the start after the end the cross sums have no bar; the chart must still draw their

@@ -2,7 +2,7 @@
 #include "DatabasePage.h"
 #include "LoEingab.h"
 #include "WindowFixture.h"
-#include "evaluation/DrawSelection.h"
+#include "commands/DrawSelection.h"
 #include "support/TestEnvironment.h"
 
 #include <QApplication>
@@ -186,8 +186,11 @@ void DrawEntryTest::deleteButtonRemovesTheShownDraw() {
     WindowFixture f;
     DrawFile(f.folder()).replace(kDraws);
     f.startAndShow();
-    f.window->workspace().endPicker.set(dayCountFromCivil({2024, 5, 25}));
-    f.window->runCommand([&] { SpeedButton5Click(f.window->workspace()); });
+    f.window->workspace().drawWindow.endPicker.set(dayCountFromCivil({2024, 5, 25}));
+    f.window->runCommand([&] {
+        SpeedButton5Click(f.window->workspace().program, f.window->workspace().ticket,
+                          f.window->workspace().drawWindow, f.window->workspace().view);
+    });
     QVERIFY(f.window->databasePage->drawCaption->text().contains("25.05.24"));
 
     QTest::mouseClick(f.window->databasePage->deleteButton, Qt::LeftButton);

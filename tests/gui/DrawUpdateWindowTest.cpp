@@ -6,7 +6,7 @@
 #include "InternetPage.h"
 #include "TipOverviewPage.h"
 #include "WindowFixture.h"
-#include "app/SettingsValues.h"
+#include "base/SettingsValues.h"
 #include "support/TestEnvironment.h"
 
 #include <QApplication>
@@ -142,11 +142,11 @@ void DrawUpdateWindowTest::stopButtonEndsTheUpdateWhileTheWindowStaysResponsive(
     w.pageControl->setCurrentIndex(3);
 
     // No update starts inside a generator run, which processes input between attempts.
-    w.workspace().running = true;
+    w.workspace().run.running = true;
     QTest::mouseClick(w.databasePage->updateButton, Qt::LeftButton);
     w.actionZiehungsdatenLaden->trigger();
     QVERIFY(service->requestedDates().empty());
-    w.workspace().running = false;
+    w.workspace().run.running = false;
 
     // While the update runs: its state shows, the writers are disabled, a second start
     // does nothing, and the stop button ends it before the next request.
@@ -211,7 +211,7 @@ void DrawUpdateWindowTest::closingTheWindowEndsTheUpdate() {
     QVERIFY(clock.elapsed() < 2000);
     QCOMPARE(service->requestedDates().size(), std::size_t{1});
     QCOMPARE(storedDraws(f), std::vector<DrawRecord>{DrawRecord::seed()});
-    QVERIFY(!f.window->workspace().updateRunning);
+    QVERIFY(!f.window->workspace().run.updateRunning);
     QVERIFY(std::filesystem::exists(f.settingsFile())); // closing saved the settings
 }
 

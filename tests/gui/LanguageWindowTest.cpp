@@ -9,8 +9,8 @@
 #include "WindowFixture.h"
 #include "Zahlenwahl.h"
 #include "app/LanguageLoad.h"
-#include "app/SettingsValues.h"
 #include "base/LanguageFile.h"
+#include "base/SettingsValues.h"
 #include "support/TestEnvironment.h"
 
 #include <QAbstractSpinBox>
@@ -416,8 +416,8 @@ void LanguageWindowTest::englishAndBackToGerman() {
         QCOMPARE(l.entry.hint, translation[2 * k + 1]);
     }
     QCOMPARE(w.internetPage->drawServiceUrlEdit->text(), url); // an edit field keeps its text
-    QCOMPARE(w.tipPage->bitBtn4->text(), QString::fromStdString(ws.idleCaption));
-    QCOMPARE(ws.messages.line(msg::Stop), std::string("Stop"));
+    QCOMPARE(w.tipPage->bitBtn4->text(), QString::fromStdString(ws.view.idleCaption));
+    QCOMPARE(ws.program.messages.line(msg::Stop), std::string("Stop"));
     QCOMPARE(w.calculationPage->findChild<QRadioButton*>("RadioGroup1Item0")->text(),
              QString("simply choose at random"));
     QCOMPARE(fileDialogLabel(&w), QString("Look in:"));
@@ -427,7 +427,7 @@ void LanguageWindowTest::englishAndBackToGerman() {
     QVERIFY(languageEntry(w, "de")->isChecked());
     QVERIFY2(entriesOf(gui::listComponents(w.languageWalk())) == base,
              qPrintable(firstDifference(entriesOf(gui::listComponents(w.languageWalk())), base)));
-    QCOMPARE(ws.messages.line(msg::Stop), std::string("Stoppen"));
+    QCOMPARE(ws.program.messages.line(msg::Stop), std::string("Stoppen"));
     QCOMPARE(w.tipPage->bitBtn4->text(), QString("Tipps berechnen"));
     QCOMPARE(w.calculationPage->findChild<QRadioButton*>("RadioGroup1Item0")->text(),
              QString("einfach per Zufall bestimmen"));
@@ -470,7 +470,7 @@ void LanguageWindowTest::theChoiceSurvivesARestart() {
     f.startAndShow();
     QCOMPARE(f.window->windowTitle(), englishTitle);
     QVERIFY(languageEntry(*f.window, "en")->isChecked());
-    QCOMPARE(f.window->workspace().messages.line(msg::Stop), std::string("Stop"));
+    QCOMPARE(f.window->workspace().program.messages.line(msg::Stop), std::string("Stop"));
     QCOMPARE(fileDialogLabel(f.window.get()), QString("Look in:"));
     // Qt's own texts go back to German for the tests that follow.
     languageEntry(*f.window, "de")->trigger();

@@ -6,7 +6,7 @@
 #include "TipOverviewPage.h"
 #include "TipSheetView.h"
 #include "WindowFixture.h"
-#include "app/SettingsValues.h"
+#include "base/SettingsValues.h"
 #include "support/TestEnvironment.h"
 
 #include <QCheckBox>
@@ -166,7 +166,7 @@ void MainWindowTest::aSavedDoubleHeightDoublesTheContents() {
 void MainWindowTest::closingSavesTheSettings() {
     WindowFixture f;
     f.startAndShow();
-    f.window->workspace().sheet.setCell(0, 0, "17");
+    f.window->workspace().ticket.sheet.setCell(0, 0, "17");
     f.window->close();
     const SettingsValues saved = readSettingsFile(f.settingsFile());
     QCOMPARE(saved.at("Edit1"), SettingValue::ofText("17"));
@@ -181,12 +181,12 @@ void MainWindowTest::altArrowsStepThroughTheDraws() {
             DrawRecord::seed(), DrawRecord::make(kMinimumPickerDate + 7, {1, 2, 3, 4, 5}, 6)});
     f.startAndShow();
     QApplication::setActiveWindow(f.window.get());
-    QCOMPARE(f.window->workspace().current.index, 1);
+    QCOMPARE(f.window->workspace().drawWindow.current.index, 1);
     // A button's shortcut clicks it the way a mouse does, after showing it pressed.
     QTest::keySequence(f.window.get(), QKeySequence(Qt::ALT | Qt::Key_Left));
-    QTRY_COMPARE(f.window->workspace().current.index, 0);
+    QTRY_COMPARE(f.window->workspace().drawWindow.current.index, 0);
     QTest::keySequence(f.window.get(), QKeySequence(Qt::ALT | Qt::Key_Right));
-    QTRY_COMPARE(f.window->workspace().current.index, 1);
+    QTRY_COMPARE(f.window->workspace().drawWindow.current.index, 1);
 }
 
 // Leaving a focused tip cell evaluates the sheet while the tab bar is switching pages; the
@@ -207,7 +207,7 @@ void MainWindowTest::tabBarAndPageAgreeWhenATabClickLeavesACell() {
         QTest::qWait(10); // anything the switch queued
         QCOMPARE(bar->currentIndex(), page);
         QCOMPARE(pages->currentWidget(), pages->widget(page));
-        QCOMPARE(static_cast<int>(f.window->workspace().activePage), page);
+        QCOMPARE(static_cast<int>(f.window->workspace().view.activePage), page);
 
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(0).center());
         QCOMPARE(pages->currentWidget(), pages->widget(0));
@@ -228,8 +228,8 @@ void MainWindowTest::aCommandsStatusTextStaysUntilTheMouseEntersAnotherControl()
     QCOMPARE(panelText(f), QString("Starten Sie hier die Berechnung der Tippreihen."));
     QTest::mouseClick(start, Qt::LeftButton);
     QTest::qWait(20);
-    const QStringList results{QString::fromStdString(ws.messages.line(msg::TipsComputed)),
-                              QString::fromStdString(ws.messages.line(msg::BudgetUsedUp))};
+    const QStringList results{QString::fromStdString(ws.program.messages.line(msg::TipsComputed)),
+                              QString::fromStdString(ws.program.messages.line(msg::BudgetUsedUp))};
     QVERIFY2(results.contains(panelText(f)), qPrintable(panelText(f)));
     // Re-entering the same button keeps the result; another control shows its hint.
     QEvent enter(QEvent::Enter);
@@ -290,10 +290,10 @@ void MainWindowTest::ctrlPageKeysWalkThePages() {
     QCOMPARE(pages->currentWidget(), pages->widget(4));
     press(Qt::Key_PageDown);
     QCOMPARE(pages->currentIndex(), 0);
-    QCOMPARE(static_cast<int>(f.window->workspace().activePage), 0);
+    QCOMPARE(static_cast<int>(f.window->workspace().view.activePage), 0);
 
     pages->setCurrentIndex(1);
-    f.window->calculationPage->checkBox(1)->setFocus();
+    f.window->calculationPage->checkBox(CheckBox::FrequentPairs)->setFocus();
     QCOMPARE(inner->currentIndex(), 0);
     press(Qt::Key_PageDown);
     QCOMPARE(inner->currentIndex(), 1);
@@ -349,3 +349,4 @@ void MainWindowTest::hintsCutOffInPanelOneAreWholeInTheirTooltips() {
 
 QTEST_MAIN(MainWindowTest)
 #include "MainWindowTest.moc"
+#include "model/Controls.h"

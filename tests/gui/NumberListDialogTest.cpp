@@ -6,7 +6,8 @@
 #include "WindowFixture.h"
 #include "Zahlenwahl.h"
 #include "app/Workspace.h"
-#include "generator/TipCalculation.h"
+#include "commands/TipCalculation.h"
+#include "model/Controls.h"
 #include "support/TestEnvironment.h"
 
 #include <QCheckBox>
@@ -40,8 +41,8 @@ struct DialogFixture : WindowFixture {
     DialogFixture() {
         writeFortyWeeklyDraws(folder());
         startAndShow();
-        ws().options.setUpDown(8, 12);
-        ws().options.setRadioGroup1(0);
+        ws().options.setValue(UpDown::RowsToCompute, 12);
+        ws().options.setKeyModeItem(0);
         window->syncFromWorkspace();
     }
     Workspace& ws() { return window->workspace(); }
@@ -60,7 +61,7 @@ struct DialogFixture : WindowFixture {
         });
     }
     void calculateWith(bool checkBox20) {
-        ws().options.setCheckBox(20, checkBox20);
+        ws().options.setChecked(CheckBox::ShowNumberList, checkBox20);
         window->syncFromWorkspace();
         QTest::mouseClick(window->tipPage->bitBtn4, Qt::LeftButton);
     }
@@ -76,7 +77,7 @@ struct DialogFixture : WindowFixture {
     }
     void setRow(int row, const QStringList& texts) {
         for (int c = 0; c < TipSheet::kColumns; ++c)
-            ws().sheet.setCell(row, c, texts[c].toStdString());
+            ws().ticket.sheet.setCell(row, c, texts[c].toStdString());
         window->syncFromWorkspace();
     }
     std::set<int> numbersInSheet() {
@@ -96,8 +97,8 @@ struct DialogFixture : WindowFixture {
     void expectIdle() {
         QCOMPARE(window->tipPage->bitBtn4->text(), QString("Tipps berechnen"));
         QVERIFY(!QApplication::overrideCursor());
-        QVERIFY(!ws().running);
-        QVERIFY(ws().evaluationSwitch);
+        QVERIFY(!ws().run.running);
+        QVERIFY(ws().ticket.evaluationSwitch);
         QVERIFY(!dialog().isVisible());
     }
 };
@@ -195,7 +196,7 @@ void NumberListDialogTest::calculateRebuildsThePoolFromTheDialog() {
     bool normalCursor = false;
     QPoint dialogCentre;
     for (std::uint32_t seed : {1u, 2u, 3u}) {
-        f.ws().random.setSeed(seed);
+        f.ws().run.random.setSeed(seed);
         f.whenDialogShows([&](gui::TForm6& d) {
             shownChecked = checkedNumbers(d);
             weightOfAChecked = d.box(shownChecked.front())->toolTip();
@@ -228,11 +229,11 @@ void NumberListDialogTest::calculateRebuildsThePoolFromTheDialog() {
 
 void NumberListDialogTest::okThroughTheEnterKeyKeepsThePool() {
     DialogFixture f;
-    f.ws().random.setSeed(42);
+    f.ws().run.random.setSeed(42);
     f.calculateWith(false);
     const auto withoutDialog = f.sheetTexts();
 
-    f.ws().random.setSeed(42);
+    f.ws().run.random.setSeed(42);
     f.whenDialogShows([](gui::TForm6& d) {
         QTest::mouseClick(d.box(7), Qt::LeftButton); // dropped: OK keeps the pool
         QTest::keyClick(d.box(1), Qt::Key_Return);
@@ -254,7 +255,7 @@ void NumberListDialogTest::aWeightThatIsNoNumberGivesAMessageAndAnIdleWindow() {
     QVERIFY2(f.ui->errors[0].find("\"x\" der Zahl 12") != std::string::npos,
              f.ui->errors[0].c_str());
     f.expectIdle();
-    QVERIFY(f.window->calculationPage->checkBox(20)->isChecked());
+    QVERIFY(f.window->calculationPage->checkBox(CheckBox::ShowNumberList)->isChecked());
 }
 
 void NumberListDialogTest::abortAndClosingLeaveTheUnlockedRowsCleared() {
@@ -263,7 +264,7 @@ void NumberListDialogTest::abortAndClosingLeaveTheUnlockedRowsCleared() {
     for (const bool byEscape : {false, true}) {
         f.setRow(0, {"1", "2", "3", "4", "5", "3"});
         f.setRow(1, locked);
-        f.ws().sheet.setLocked(1, true);
+        f.ws().ticket.sheet.setLocked(1, true);
         f.whenDialogShows([byEscape](gui::TForm6& d) {
             if (byEscape)
                 QTest::keyClick(&d, Qt::Key_Escape);
@@ -472,14 +473,14 @@ void NumberListDialogTest::theLuckyNumberSeedsTheGenerator() {
     RecordingInteraction quiet;
     Workspace core(f.folder(), quiet);
     core.options = f.ws().options;
-    core.startPicker = f.ws().startPicker;
-    core.endPicker = f.ws().endPicker;
-    core.evaluationSwitch = true;
-    core.random.setSeed(815);
-    Label28Click(core);
+    core.drawWindow.startPicker = f.ws().drawWindow.startPicker;
+    core.drawWindow.endPicker = f.ws().drawWindow.endPicker;
+    core.ticket.evaluationSwitch = true;
+    core.run.random.setSeed(815);
+    Label28Click(core.program, core.options, core.ticket, core.drawWindow, core.run, core.view);
     for (int r = 0; r < TipSheet::kRows; ++r)
         for (int c = 0; c < TipSheet::kColumns; ++c)
-            QCOMPARE(QString::fromStdString(core.sheet.cell(r, c)),
+            QCOMPARE(QString::fromStdString(core.ticket.sheet.cell(r, c)),
                      first[static_cast<std::size_t>(r)][c]);
 
     // Text that is no whole number reseeds from the clock and leaves the status bar.

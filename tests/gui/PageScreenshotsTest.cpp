@@ -60,9 +60,9 @@ private slots:
         WindowFixture f(bench::newestDrawDay() + 3);
         startOverHistory(f);
         f.window->resize(900, 640);
-        f.window->workspace().random.setSeed(815);
+        f.window->workspace().run.random.setSeed(815);
         QTest::mouseClick(f.window->tipPage->bitBtn4, Qt::LeftButton);
-        QVERIFY(!f.window->workspace().sheet.cell(0, 0).empty());
+        QVERIFY(!f.window->workspace().ticket.sheet.cell(0, 0).empty());
         QVERIFY(f.ui->errors.empty());
         // The Internet page shows the service address a user sees, not the test's.
         f.window->workspace().options.drawServiceUrl = kDefaultDrawServiceUrl;

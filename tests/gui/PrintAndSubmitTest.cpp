@@ -5,7 +5,7 @@
 #include "TicketPrint.h"
 #include "TipOverviewPage.h"
 #include "WindowFixture.h"
-#include "app/SettingsValues.h"
+#include "base/SettingsValues.h"
 #include "output/ClickScript.h"
 #include "support/TestEnvironment.h"
 
@@ -95,7 +95,7 @@ struct SubmitFixture : WindowFixture {
         Workspace& ws = window->workspace();
         const std::array<const char*, 6> row{"5", "12", "23", "34", "45", "3"};
         for (int c = 0; c < 6; ++c)
-            ws.sheet.setCell(0, c, row[static_cast<std::size_t>(c)]);
+            ws.ticket.sheet.setCell(0, c, row[static_cast<std::size_t>(c)]);
         QTcpServer probe; // the script server is a port where nothing listens
         probe.listen(QHostAddress::LocalHost);
         ws.options.scriptServer = "http://127.0.0.1:" + std::to_string(probe.serverPort());
@@ -175,12 +175,14 @@ void PrintAndSubmitTest::printPreviewShowsAndRendersTheTicket() {
 void PrintAndSubmitTest::ticketPaintsRowsAndPrintsToPdf() {
     WindowFixture f;
     Workspace& ws = f.window->workspace();
-    ws.current.date = dayCountFromCivil({2024, 6, 1});
-    const TipPrintout empty = makeTipPrintout(ws.sheet, ws.messages, ws.current.date);
+    ws.drawWindow.current.date = dayCountFromCivil({2024, 6, 1});
+    const TipPrintout empty =
+        makeTipPrintout(ws.ticket.sheet, ws.program.messages, ws.drawWindow.current.date);
     for (int r : {0, 4, 11})
         for (int c = 0; c < 6; ++c)
-            ws.sheet.setCell(r, c, std::to_string(c < 5 ? c + r + 1 : r % 10));
-    const TipPrintout three = makeTipPrintout(ws.sheet, ws.messages, ws.current.date);
+            ws.ticket.sheet.setCell(r, c, std::to_string(c < 5 ? c + r + 1 : r % 10));
+    const TipPrintout three =
+        makeTipPrintout(ws.ticket.sheet, ws.program.messages, ws.drawWindow.current.date);
     const int inkEmpty = inkPixels(paintedTicket(empty));
     QVERIFY(inkEmpty > 0); // the header and the footer
     QVERIFY(inkPixels(paintedTicket(three)) > inkEmpty + 500);

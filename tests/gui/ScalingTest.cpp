@@ -67,12 +67,12 @@ DrawnParts measure(gui::TForm1& w) {
         QTest::qWait(20);
     };
     show(Page::Calculation);
-    parts.checkIndicator =
-        checkIndicator(w.calculationPage->checkBox(1), QStyle::SE_CheckBoxIndicator);
+    parts.checkIndicator = checkIndicator(w.calculationPage->checkBox(CheckBox::FrequentPairs),
+                                          QStyle::SE_CheckBoxIndicator);
     parts.radioIndicator =
         checkIndicator(w.calculationPage->findChild<QRadioButton*>("RadioGroup1Item0"),
                        QStyle::SE_RadioButtonIndicator);
-    parts.spinArrow = upArrow(w.calculationPage->upDown(12));
+    parts.spinArrow = upArrow(w.calculationPage->upDown(UpDown::FrequentNumbersPercent));
     show(Page::Database);
     parts.pickerArrow = dropDownArrow(w.databasePage->dateTimePicker1);
     show(Page::TipOverview);
@@ -163,3 +163,4 @@ void ScalingTest::windowsOfTheirOwnFontKeepTheStylesSizes() {
 
 QTEST_MAIN(ScalingTest)
 #include "ScalingTest.moc"
+#include "model/Controls.h"

@@ -8,7 +8,7 @@
 #include "TipSheetView.h"
 #include "WindowFixture.h"
 #include "app/SettingsLoad.h"
-#include "app/SettingsValues.h"
+#include "base/SettingsValues.h"
 #include "support/TestEnvironment.h"
 
 #include <QCheckBox>
@@ -32,14 +32,13 @@ void writeSeedDraw(const WindowFixture& f) {
 // A value for every entry of the store, none of them its default.
 SettingsValues everyValueChanged(DayCount today, QSize size) {
     SettingsValues values;
-    for (int n = 1; n <= kCheckBoxCount; ++n)
-        if (Options::hasCheckBox(n))
-            values[checkBoxSettingName(n)] = SettingValue::ofInteger(Options().checkBox(n) ? 0 : 1);
-    for (const UpDownSpec& spin : upDownSpecs()) {
+    for (const CheckBoxControl& box : checkBoxControls())
+        values[settingName(box.id)] = SettingValue::ofInteger(box.checkedByDefault ? 0 : 1);
+    for (const UpDownControl& spin : upDownControls()) {
         // `UpDown6` may reach 7 while `Chekcbox31` is on (it is, above).
-        const int maximum = spin.number == 6 ? 7 : spin.maximum;
+        const int maximum = spin.id == UpDown::DatabaseMatches ? 7 : spin.maximum;
         const int position = spin.defaultPosition == maximum ? spin.minimum : maximum;
-        values["UpDown" + std::to_string(spin.number)] = SettingValue::ofInteger(position);
+        values[settingName(spin.id)] = SettingValue::ofInteger(position);
     }
     for (int row = 0; row < TipSheet::kRows; ++row)
         for (int column = 0; column < TipSheet::kColumns; ++column) {
@@ -90,14 +89,14 @@ void SettingsWindowTest::everyStoredValueRoundTripsThroughARestart() {
     gui::TForm1& w = *f.window;
 
     QCOMPARE(w.size(), size);
-    for (int n = 1; n <= kCheckBoxCount; ++n)
-        if (Options::hasCheckBox(n))
-            QCOMPARE(w.calculationPage->checkBox(n)->isChecked(),
-                     stored.at(checkBoxSettingName(n)).integer == 1);
-    for (const UpDownSpec& spin : upDownSpecs()) {
-        const QSpinBox* field =
-            spin.number == 8 ? w.tipPage->upDown8 : w.calculationPage->upDown(spin.number);
-        QCOMPARE(field->value(), stored.at("UpDown" + std::to_string(spin.number)).integer);
+    for (const CheckBoxControl& box : checkBoxControls())
+        QCOMPARE(w.calculationPage->checkBox(box.id)->isChecked(),
+                 stored.at(settingName(box.id)).integer == 1);
+    for (const UpDownControl& spin : upDownControls()) {
+        const QSpinBox* field = spin.id == UpDown::RowsToCompute
+                                    ? w.tipPage->upDown8
+                                    : w.calculationPage->upDown(spin.id);
+        QCOMPARE(field->value(), stored.at(settingName(spin.id)).integer);
     }
     for (int row = 0; row < TipSheet::kRows; ++row)
         for (int column = 0; column < TipSheet::kColumns; ++column)
@@ -110,7 +109,7 @@ void SettingsWindowTest::everyStoredValueRoundTripsThroughARestart() {
     QCOMPARE(w.internetPage->scriptServerEdit->text(), QString("http://127.0.0.1:9/scripts"));
     QCOMPARE(w.chartPage->dateTimePicker2->date(), gui::toQDate(f.today_ - 30));
     QCOMPARE(w.workspace().languageNumber, 2);
-    QCOMPARE(w.workspace().messages.line(msg::Stop), std::string("Stop")); // English
+    QCOMPARE(w.workspace().program.messages.line(msg::Stop), std::string("Stop")); // English
 
     w.close();
     const SettingsValues saved = readSettingsFile(f.settingsFile());
@@ -130,7 +129,7 @@ void SettingsWindowTest::closingMaximizedOrMinimizedKeepsTheStoredSize() {
                                                      {"width", SettingValue::ofInteger(700)}}));
         f.recreate();
         f.startAndShow();
-        f.window->workspace().sheet.setCell(0, 0, "17");
+        f.window->workspace().ticket.sheet.setCell(0, 0, "17");
         f.window->setWindowState(state);
         QTRY_VERIFY(f.window->windowState() & state);
         f.window->close();
@@ -162,7 +161,8 @@ void SettingsWindowTest::aDamagedStoreIsSetAsideBeforeAnythingWritesIt() {
                                return m.find(setAside.string()) != std::string::npos;
                            }),
              std::ptrdiff_t{1});
-    QVERIFY(f.window->calculationPage->checkBox(3)->isChecked()); // the defaults
+    QVERIFY(
+        f.window->calculationPage->checkBox(CheckBox::MaximumOverlap)->isChecked()); // the defaults
     f.startAndShow();
     f.window->close();
     QCOMPARE(readSettingsFile(f.settingsFile()).at("UpDown7"), SettingValue::ofInteger(50));
@@ -172,3 +172,4 @@ void SettingsWindowTest::aDamagedStoreIsSetAsideBeforeAnythingWritesIt() {
 
 QTEST_MAIN(SettingsWindowTest)
 #include "SettingsWindowTest.moc"
+#include "model/Controls.h"

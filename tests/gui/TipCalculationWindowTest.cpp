@@ -4,7 +4,8 @@
 #include "WeeklyDraws.h"
 #include "WindowFixture.h"
 #include "app/Workspace.h"
-#include "generator/TipCalculation.h"
+#include "commands/TipCalculation.h"
+#include "model/Controls.h"
 #include "support/TestEnvironment.h"
 
 #include <QCheckBox>
@@ -27,7 +28,7 @@ std::vector<std::string> sheetCells(const Workspace& ws) {
     std::vector<std::string> cells;
     for (int r = 0; r < TipSheet::kRows; ++r)
         for (int c = 0; c < TipSheet::kColumns; ++c)
-            cells.push_back(ws.sheet.cell(r, c));
+            cells.push_back(ws.ticket.sheet.cell(r, c));
     return cells;
 }
 
@@ -60,15 +61,15 @@ void TipCalculationWindowTest::optionWidgetsCarryTheDesignNamesRangesAndDefaults
     const Options defaults;
     for (int n = 1; n <= kCheckBoxCount; ++n) {
         auto* box = page.findChild<QCheckBox*>(QString("CheckBox%1").arg(n));
-        QCOMPARE(box != nullptr, Options::hasCheckBox(n));
+        QCOMPARE(box != nullptr, checkBoxControl(n) != nullptr);
         if (box)
-            QCOMPARE(box->isChecked(), defaults.checkBox(n));
+            QCOMPARE(box->isChecked(), defaults.checked(static_cast<CheckBox>(n)));
     }
-    for (const UpDownSpec& field : upDownSpecs()) {
-        if (field.number == 8) // rows to compute: beside the start button
+    for (const UpDownControl& field : upDownControls()) {
+        if (field.id == UpDown::RowsToCompute) // beside the start button
             continue;
-        auto* spin = page.findChild<QSpinBox*>(QString("UpDown%1").arg(field.number));
-        QVERIFY2(spin, qPrintable(QString::number(field.number)));
+        auto* spin = page.findChild<QSpinBox*>(QString::fromStdString(designName(field.id)));
+        QVERIFY2(spin, designName(field.id).c_str());
         QCOMPARE(spin->minimum(), field.minimum);
         QCOMPARE(spin->maximum(), field.maximum);
         QCOMPARE(spin->value(), field.defaultPosition);
@@ -107,28 +108,28 @@ void TipCalculationWindowTest::widgetsAndOptionsFollowEachOther() {
     WindowFixture f;
     gui::CalculationPage& page = *f.window->calculationPage;
     Workspace& ws = f.window->workspace();
-    page.checkBox(1)->click();
-    QVERIFY(ws.options.checkBox(1));
-    page.upDown(18)->setValue(40);
-    QCOMPARE(ws.options.upDown(18), 40);
+    page.checkBox(CheckBox::FrequentPairs)->click();
+    QVERIFY(ws.options.checked(CheckBox::FrequentPairs));
+    page.upDown(UpDown::RecentDrawsCount)->setValue(40);
+    QCOMPARE(ws.options.value(UpDown::RecentDrawsCount), 40);
     page.findChild<QGroupBox*>("RadioGroup1")->findChildren<QRadioButton*>()[0]->click();
-    QCOMPARE(ws.options.radioGroup1(), 0);
+    QCOMPARE(ws.options.keyModeItem(), 0);
 
     // `UpDown6`'s maximum follows `CheckBox31`.
-    QCOMPARE(page.upDown(6)->maximum(), 5);
-    page.checkBox(31)->click();
-    QCOMPARE(page.upDown(6)->maximum(), 7);
-    page.upDown(6)->setValue(7);
-    page.checkBox(31)->click();
-    QCOMPARE(page.upDown(6)->maximum(), 5);
-    QCOMPARE(ws.options.upDown(6), 5);
+    QCOMPARE(page.upDown(UpDown::DatabaseMatches)->maximum(), 5);
+    page.checkBox(CheckBox::KeyCountsAsHit)->click();
+    QCOMPARE(page.upDown(UpDown::DatabaseMatches)->maximum(), 7);
+    page.upDown(UpDown::DatabaseMatches)->setValue(7);
+    page.checkBox(CheckBox::KeyCountsAsHit)->click();
+    QCOMPARE(page.upDown(UpDown::DatabaseMatches)->maximum(), 5);
+    QCOMPARE(ws.options.value(UpDown::DatabaseMatches), 5);
 
     // A run's change beyond the maximum shows in the control.
-    ws.options.forceUpDown(6, 6);
-    ws.options.setCheckBox(8, true);
+    ws.options.forceValue(UpDown::DatabaseMatches, 6);
+    ws.options.setChecked(CheckBox::ForcedPair, true);
     f.window->syncFromWorkspace();
-    QCOMPARE(page.upDown(6)->value(), 6);
-    QVERIFY(page.checkBox(8)->isChecked());
+    QCOMPARE(page.upDown(UpDown::DatabaseMatches)->value(), 6);
+    QVERIFY(page.checkBox(CheckBox::ForcedPair)->isChecked());
 }
 
 void TipCalculationWindowTest::linkedSpinButtonsMoveTheirBounds() {
@@ -137,17 +138,17 @@ void TipCalculationWindowTest::linkedSpinButtonsMoveTheirBounds() {
     f.window->pageControl->setCurrentIndex(1);
     gui::CalculationPage& page = *f.window->calculationPage;
     page.innerPages->setCurrentIndex(1);
-    QTest::mousePress(page.upDown(3), Qt::LeftButton);
-    QTest::mouseRelease(page.upDown(3), Qt::LeftButton);
-    QCOMPARE(page.upDown(9)->maximum(), 2);
-    QCOMPARE(page.upDown(3)->minimum(), 1);
+    QTest::mousePress(page.upDown(UpDown::MaximumOverlap), Qt::LeftButton);
+    QTest::mouseRelease(page.upDown(UpDown::MaximumOverlap), Qt::LeftButton);
+    QCOMPARE(page.upDown(UpDown::MinimumOverlap)->maximum(), 2);
+    QCOMPARE(page.upDown(UpDown::MaximumOverlap)->minimum(), 1);
 
     page.innerPages->setCurrentIndex(2);
-    page.upDown(16)->setValue(3);
-    QTest::mousePress(page.upDown(15), Qt::LeftButton);
-    QTest::mouseRelease(page.upDown(15), Qt::LeftButton);
-    QCOMPARE(page.upDown(15)->maximum(), 3);
-    QCOMPARE(f.window->workspace().options.upDownMaximum(15), 3);
+    page.upDown(UpDown::MinimumOdd)->setValue(3);
+    QTest::mousePress(page.upDown(UpDown::MinimumEven), Qt::LeftButton);
+    QTest::mouseRelease(page.upDown(UpDown::MinimumEven), Qt::LeftButton);
+    QCOMPARE(page.upDown(UpDown::MinimumEven)->maximum(), 3);
+    QCOMPARE(f.window->workspace().options.maximum(UpDown::MinimumEven), 3);
 }
 
 void TipCalculationWindowTest::hoveringAnOptionShowsItsHint() {
@@ -157,10 +158,10 @@ void TipCalculationWindowTest::hoveringAnOptionShowsItsHint() {
     gui::CalculationPage& page = *f.window->calculationPage;
     page.innerPages->setCurrentIndex(1);
     QEvent enter(QEvent::Enter);
-    QApplication::sendEvent(page.checkBox(5), &enter);
+    QApplication::sendEvent(page.checkBox(CheckBox::SecondLastDrawLimit), &enter);
     QCOMPARE(f.window->statusPanel1->text(),
              QString("Übereinstimmung mit Zahlen aus vorhergehender Ziehung"));
-    QApplication::sendEvent(page.upDown(17), &enter);
+    QApplication::sendEvent(page.upDown(UpDown::RecentDrawsMatches), &enter);
     QVERIFY(f.window->statusPanel1->text().startsWith("Setzen Sie den Wert auf 4 oder 5"));
 }
 
@@ -169,11 +170,11 @@ void TipCalculationWindowTest::startButtonAndMenuRunTheCalculationAsTheCoreDoes(
     writeFortyWeeklyDraws(f.folder());
     f.startAndShow();
     Workspace& ws = f.window->workspace();
-    ws.options.setUpDown(8, 12);
-    ws.options.setRadioGroup1(0);
+    ws.options.setValue(UpDown::RowsToCompute, 12);
+    ws.options.setKeyModeItem(0);
     f.window->syncFromWorkspace();
 
-    ws.random.setSeed(31337);
+    ws.run.random.setSeed(31337);
     QTest::mouseClick(f.window->tipPage->bitBtn4, Qt::LeftButton);
     const std::vector<std::string> byButton = sheetCells(ws);
     QCOMPARE(f.window->statusPanel1->text(), QString("Tipps wurden neu berechnet"));
@@ -181,7 +182,7 @@ void TipCalculationWindowTest::startButtonAndMenuRunTheCalculationAsTheCoreDoes(
     QVERIFY(!byButton.front().empty());
     QVERIFY(f.ui->errors.empty());
 
-    ws.random.setSeed(31337);
+    ws.run.random.setSeed(31337);
     f.window->actionBerechnen->trigger();
     QCOMPARE(sheetCells(ws), byButton);
 
@@ -189,11 +190,11 @@ void TipCalculationWindowTest::startButtonAndMenuRunTheCalculationAsTheCoreDoes(
     RecordingInteraction quiet;
     Workspace core(f.folder(), quiet);
     core.options = ws.options;
-    core.startPicker = ws.startPicker;
-    core.endPicker = ws.endPicker;
-    core.evaluationSwitch = true;
-    core.random.setSeed(31337);
-    Label28Click(core);
+    core.drawWindow.startPicker = ws.drawWindow.startPicker;
+    core.drawWindow.endPicker = ws.drawWindow.endPicker;
+    core.ticket.evaluationSwitch = true;
+    core.run.random.setSeed(31337);
+    Label28Click(core.program, core.options, core.ticket, core.drawWindow, core.run, core.view);
     QCOMPARE(sheetCells(core), byButton);
 }
 
@@ -221,9 +222,9 @@ void TipCalculationWindowTest::aSecondPressStopsTheRun() {
     QCOMPARE(f.window->statusPanel1->text(), QString("Tipps wurden neu berechnet"));
     for (int r = 0; r < TipSheet::kRows; ++r)
         for (int c = 0; c < TipSheet::kColumns; ++c)
-            QVERIFY(ws.sheet.cell(r, c).empty());
-    QVERIFY(!ws.running);
-    QVERIFY(ws.evaluationSwitch);
+            QVERIFY(ws.ticket.sheet.cell(r, c).empty());
+    QVERIFY(!ws.run.running);
+    QVERIFY(ws.ticket.evaluationSwitch);
 }
 
 QTEST_MAIN(TipCalculationWindowTest)

@@ -2,7 +2,7 @@
 #include "TipOverviewPage.h"
 #include "TipSheetView.h"
 #include "WindowFixture.h"
-#include "evaluation/HitEvaluation.h"
+#include "commands/SheetEvaluation.h"
 #include "support/TestEnvironment.h"
 
 #include <QLabel>
@@ -65,8 +65,8 @@ void TipPageLayoutTest::hitsAndSumsKeepTheirOwnColumnsAtEverySize() {
                                                           {"50", "51", "52", "1", "2", "3"}}};
     for (std::size_t r = 0; r < rows.size(); ++r)
         for (std::size_t c = 0; c < 6; ++c)
-            ws.sheet.setCell(static_cast<int>(r), static_cast<int>(c), rows[r][c]);
-    f.window->runCommand([&] { Komplettcheck(ws); });
+            ws.ticket.sheet.setCell(static_cast<int>(r), static_cast<int>(c), rows[r][c]);
+    f.window->runCommand([&] { Komplettcheck(ws.program, ws.ticket, ws.drawWindow); });
     gui::TipSheetView& sheet = *f.page().sheet;
     QCOMPARE(sheet.rows[0].hits->text(), QString("5 + R"));
     QCOMPARE(sheet.rows[0].sum->text(), QString("260"));

@@ -4,7 +4,7 @@
 #include "TipOverviewPage.h"
 #include "TipSheetView.h"
 #include "WindowFixture.h"
-#include "evaluation/HitEvaluation.h"
+#include "commands/SheetEvaluation.h"
 #include "support/TestEnvironment.h"
 
 #include <QLineEdit>
@@ -145,7 +145,7 @@ void TipSheetTest::typingIsValidatedOnEveryKey() {
         f.type(c.edit, c.typed, false);
         QCOMPARE(f.cell(c.edit)->text(), QString(c.shown));
         const auto position = *TipSheet::cellOfEdit(c.edit);
-        QCOMPARE(QString::fromStdString(f.ws().sheet.cell(position.row, position.column)),
+        QCOMPARE(QString::fromStdString(f.ws().ticket.sheet.cell(position.row, position.column)),
                  QString(c.shown));
     }
 }
@@ -184,7 +184,7 @@ void TipSheetTest::leavingACellEvaluatesTheSheet() {
 
 void TipSheetTest::leavingACellWithTheEvaluationSwitchOffDoesNothing() {
     SheetFixture f;
-    f.ws().evaluationSwitch = false;
+    f.ws().ticket.evaluationSwitch = false;
     f.typeRow(0, {"45", "34", "23", "12", "5", "3"});
     QCOMPARE(f.rowTexts(0), (QStringList{"45", "34", "23", "12", "5", "3"}));
     QCOMPARE(f.sheet().rows[0].hits->text(), QString(""));
@@ -205,10 +205,10 @@ void TipSheetTest::rowLabelClicksLockAndUnlock() {
     gui::ClickableLabel* label = f.sheet().rows[2].label;
     const QColor normal = textColour(label);
     QTest::mouseClick(label, Qt::LeftButton);
-    QVERIFY(f.ws().sheet.locked(2));
+    QVERIFY(f.ws().ticket.sheet.locked(2));
     QCOMPARE(textColour(label), gui::TipSheetView::kRed);
     QTest::mouseClick(label, Qt::LeftButton);
-    QVERIFY(!f.ws().sheet.locked(2));
+    QVERIFY(!f.ws().ticket.sheet.locked(2));
     QCOMPARE(textColour(label), normal);
 }
 
@@ -216,11 +216,11 @@ void TipSheetTest::clearAllKeepsLockedRows() {
     SheetFixture f;
     for (int r = 0; r < TipSheet::kRows; ++r)
         for (int c = 0; c < TipSheet::kColumns; ++c)
-            f.ws().sheet.setCell(r, c, std::to_string(c == 5 ? 3 : 10 * c + 5));
+            f.ws().ticket.sheet.setCell(r, c, std::to_string(c == 5 ? 3 : 10 * c + 5));
     f.window->syncFromWorkspace();
     QTest::mouseClick(f.sheet().rows[2].label, Qt::LeftButton);
     QTest::mouseClick(f.sheet().rows[6].label, Qt::LeftButton);
-    f.window->runCommand([&] { Komplettcheck(f.ws()); });
+    f.window->runCommand([&] { Komplettcheck(f.ws().program, f.ws().ticket, f.ws().drawWindow); });
     const QString lockedHits = f.sheet().rows[2].hits->text();
     QVERIFY(!lockedHits.isEmpty());
 
@@ -249,12 +249,12 @@ void TipSheetTest::previousAndNextButtonsStepThroughTheDraws() {
     QCOMPARE(f.sheet().rows[0].hits->text(), QString("2 + R"));
     QCOMPARE(f.window->databasePage->drawCaption->text(), page.tipDrawCaption->text());
     QTest::mouseClick(page.speedButton6, Qt::LeftButton);
-    QCOMPARE(f.ws().current.index, 0);
+    QCOMPARE(f.ws().drawWindow.current.index, 0);
 
     QTest::mouseClick(page.speedButton7, Qt::LeftButton);
     QTest::mouseClick(page.speedButton7, Qt::LeftButton);
     QCOMPARE(page.tipDrawCaption->text(), newest);
-    QCOMPARE(f.ws().current.index, 1);
+    QCOMPARE(f.ws().drawWindow.current.index, 1);
 }
 
 void TipSheetTest::tipFileButtonsSaveAndLoadTheSheet() {

@@ -3,6 +3,7 @@
 
 #include "LottoZahlen.h"
 #include "RecordingInteraction.h"
+#include "model/Controls.h"
 #include "support/FakeSecretStore.h"
 
 #include <QTcpServer>
@@ -15,11 +16,11 @@ namespace kav::test {
 // Rules no row can pass (three even and three odd numbers out of five) and the largest
 // budget: without a stop a tip calculation would go on for 30 million attempts.
 inline void makeTipCalculationEndless(Options& options) {
-    options.setCheckBox(25, true);
-    options.setCheckBox(26, true);
-    options.setUpDown(15, 3);
-    options.setUpDown(16, 3);
-    options.setUpDown(7, 30000);
+    options.setChecked(CheckBox::MinimumEven, true);
+    options.setChecked(CheckBox::MinimumOdd, true);
+    options.setValue(UpDown::MinimumEven, 3);
+    options.setValue(UpDown::MinimumOdd, 3);
+    options.setValue(UpDown::AttemptBudget, 30000);
 }
 
 // A main window over a temporary program folder and settings file, with a fixed today.

@@ -2,6 +2,7 @@
 #include "CliCommands.h"
 #include "JsonOutput.h"
 #include "base/IntegerText.h"
+#include "commands/DrawEditing.h"
 #include "draws/DrawMaintenance.h"
 
 namespace kav::cli {
@@ -37,7 +38,7 @@ DrawRecord drawFromArgs(const CommandArgs& args) {
 
 int runAdd(CliContext& ctx, const CommandArgs& args) {
     ctx.ui.drawAnswer = drawFromArgs(args);
-    enterDraw(ctx.ws);
+    enterDraw(ctx.ws.program, ctx.ws.ticket, ctx.ws.drawWindow, ctx.ws.run, ctx.ws.view);
     printDrawFile(ctx);
     return kExitOk;
 }

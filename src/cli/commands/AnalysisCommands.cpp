@@ -5,10 +5,10 @@
 #include "CliCommands.h"
 #include "JsonOutput.h"
 #include "base/IntegerText.h"
-#include "evaluation/Backtest.h"
+#include "commands/Backtest.h"
+#include "commands/DrawHistoryAnalysis.h"
+#include "commands/TipSearch.h"
 #include "evaluation/ChanceComparison.h"
-#include "evaluation/DrawHistory.h"
-#include "evaluation/TipSearch.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -109,7 +109,9 @@ int runSearch(CliContext& ctx, const CommandArgs& arguments) {
     CommandArgs args = arguments;
     takeNumberAnswer(ctx, args, "--threshold");
     requireNoMoreArgs(args);
-    const SearchResult result = SpeedButton4Click(ctx.ws);
+    Workspace& ws = ctx.ws;
+    const SearchResult result =
+        SpeedButton4Click(ws.program, ws.options, ws.ticket, ws.drawWindow, ws.view);
     if (ctx.json) {
         QJsonArray found;
         for (const SearchHit& hit : result.found)
@@ -133,22 +135,30 @@ int runBacktest(CliContext& ctx, const CommandArgs& arguments) {
     if (withChance)
         args.erase(chance);
     requireNoMoreArgs(args);
-    return runAnalysis(ctx, BitBtn9Click,
-                       [&](const BacktestResult& result, QJsonObject& json, std::ostream& text) {
-                           if (!withChance)
-                               return;
-                           const ChanceComparison comparison = compareWithChance(result.classes);
-                           json.insert("chance", chanceJson(comparison));
-                           printChance(text, comparison);
-                       });
+    return runAnalysis(
+        ctx,
+        [](Workspace& ws) {
+            return BitBtn9Click(ws.program, ws.options, ws.ticket, ws.drawWindow, ws.run, ws.view);
+        },
+        [&](const BacktestResult& result, QJsonObject& json, std::ostream& text) {
+            if (!withChance)
+                return;
+            const ChanceComparison comparison = compareWithChance(result.classes);
+            json.insert("chance", chanceJson(comparison));
+            printChance(text, comparison);
+        });
 }
 
 int runHistory(CliContext& ctx, const CommandArgs& arguments) {
     CommandArgs args = arguments;
     takeNumberAnswer(ctx, args, "--threshold");
     requireNoMoreArgs(args);
-    return runAnalysis(ctx, BitBtn19Click,
-                       [](const DrawHistoryResult&, QJsonObject&, std::ostream&) {});
+    return runAnalysis(
+        ctx,
+        [](Workspace& ws) {
+            return BitBtn19Click(ws.program, ws.ticket, ws.drawWindow, ws.run, ws.view);
+        },
+        [](const DrawHistoryResult&, QJsonObject&, std::ostream&) {});
 }
 
 } // namespace kav::cli

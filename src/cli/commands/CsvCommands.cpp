@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CliCommands.h"
-#include "draws/DrawImport.h"
+#include "commands/CsvTransfer.h"
+#include "draws/DrawMerge.h"
 
 #include <algorithm>
 
@@ -23,7 +24,7 @@ int runImport(CliContext& ctx, const CommandArgs& arguments) {
     if (replace)
         args.erase(flag);
     const ImportCounts counts =
-        importDrawsFromCsv(ctx.ws, fileArgument("import", args),
+        importDrawsFromCsv(ctx.ws.program, ctx.ws.run, fileArgument("import", args),
                            replace ? ConflictChoice::Replace : ConflictChoice::Keep);
     if (ctx.json) {
         ctx.printJson({{"added", counts.added},
@@ -40,7 +41,7 @@ int runImport(CliContext& ctx, const CommandArgs& arguments) {
 }
 
 int runExport(CliContext& ctx, const CommandArgs& args) {
-    const ExportCounts counts = exportDrawsToCsv(ctx.ws, fileArgument("export", args));
+    const ExportCounts counts = exportDrawsToCsv(ctx.ws.program, fileArgument("export", args));
     if (counts.skipped > 0)
         ctx.err << "kavanto-cli: " << counts.skipped
                 << " beschädigte Ziehung(en) nicht exportiert\n";

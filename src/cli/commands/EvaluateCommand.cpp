@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CliCommands.h"
 #include "JsonOutput.h"
-#include "evaluation/HitEvaluation.h"
+#include "commands/SheetEvaluation.h"
 
 #include <ostream>
 
@@ -30,16 +30,16 @@ void printHitClasses(std::ostream& out, const HitClassTable& table) {
 
 int runEvaluate(CliContext& ctx, const CommandArgs& args) {
     requireNoMoreArgs(args);
-    Komplettcheck(ctx.ws);
+    Komplettcheck(ctx.ws.program, ctx.ws.ticket, ctx.ws.drawWindow);
     if (ctx.json) {
         ctx.printJson({{"current", currentDrawJson(ctx.ws)},
                        {"rows", rowsJson(ctx.ws)},
-                       {"classes", hitClassesJson(ctx.ws.hitClasses)}});
+                       {"classes", hitClassesJson(ctx.ws.ticket.hitClasses)}});
         return kExitOk;
     }
     printCurrentDraw(ctx.out, ctx.ws);
     printSheet(ctx.out, ctx.ws);
-    printHitClasses(ctx.out, ctx.ws.hitClasses);
+    printHitClasses(ctx.out, ctx.ws.ticket.hitClasses);
     return kExitOk;
 }
 

@@ -3,9 +3,10 @@
 #include "JsonOutput.h"
 #include "ProgramLocations.h"
 #include "base/IntegerText.h"
-#include "generator/LuckyNumber.h"
+#include "commands/LuckyNumber.h"
+#include "commands/TipCalculation.h"
 #include "generator/NumberList.h"
-#include "generator/TipCalculation.h"
+#include "model/Controls.h"
 
 #include <ostream>
 
@@ -36,24 +37,25 @@ int runGenerate(CliContext& ctx, const CommandArgs& arguments) {
     requireNoMoreArgs(args);
     if (listFile) {
         ctx.ui.poolListAnswer = readListOption(*listFile);
-        ctx.ws.options.setCheckBox(20, true);
+        ctx.ws.options.setChecked(CheckBox::ShowNumberList, true);
     }
     if (seedText) {
         if (!parseInteger(*seedText))
             throw UsageError("--seed: keine ganze Zahl: " + *seedText);
         ctx.ui.textAnswer = *seedText;
-        SpeedButton13Click(ctx.ws, platform::clockSeed);
+        SpeedButton13Click(ctx.ws.program, ctx.ws.run, ctx.ws.view, platform::clockSeed);
         ctx.ui.textAnswer.reset();
     }
-    const TipRunSummary summary = Label28Click(ctx.ws);
+    const TipRunSummary summary = Label28Click(ctx.ws.program, ctx.ws.options, ctx.ws.ticket,
+                                               ctx.ws.drawWindow, ctx.ws.run, ctx.ws.view);
     if (ctx.json) {
         ctx.printJson({{"rows", rowsJson(ctx.ws)},
-                       {"status", qs(ctx.ws.status.panel1)},
+                       {"status", qs(ctx.ws.view.status.panel1)},
                        {"attempts", summary.attempts}});
         return kExitOk;
     }
     printSheet(ctx.out, ctx.ws);
-    ctx.out << ctx.ws.status.panel1 << '\n' << "Versuche: " << summary.attempts << '\n';
+    ctx.out << ctx.ws.view.status.panel1 << '\n' << "Versuche: " << summary.attempts << '\n';
     return kExitOk;
 }
 

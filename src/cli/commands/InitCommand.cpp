@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CliCommands.h"
-#include "evaluation/DrawSelection.h"
+#include "commands/DrawReading.h"
+#include "commands/DrawSelection.h"
 
 #include <ostream>
 
@@ -8,11 +9,11 @@ namespace kav::cli {
 
 int runInit(CliContext& ctx, const CommandArgs& args) {
     requireNoMoreArgs(args);
-    const DrawFile file = ctx.ws.drawFile();
+    const DrawFile file = drawFileOf(ctx.ws.program);
     // An empty file or the fragment of a lost write holds no draw: it is replaced too.
     if (file.provideWithSeed() == DrawFile::Provided::Restored)
         ctx.err << "kavanto-cli: " << restoredBackupText(file) << '\n';
-    const std::size_t count = ctx.ws.readDraws().size();
+    const std::size_t count = readDrawFile(ctx.ws.program).size();
     if (ctx.json)
         ctx.printJson({{"draws", static_cast<qint64>(count)}});
     else

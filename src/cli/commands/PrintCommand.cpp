@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CliCommands.h"
 #include "JsonOutput.h"
+#include "commands/Printout.h"
 #include "output/TipPrintout.h"
 
 #include <ostream>
@@ -10,7 +11,7 @@ namespace kav::cli {
 // "Tipp ausdrucken": writes "Tipp.txt" in the program folder; the tool opens nothing.
 int runPrint(CliContext& ctx, const CommandArgs& args) {
     requireNoMoreArgs(args);
-    const std::string text = BitBtn7Click(ctx.ws);
+    const std::string text = BitBtn7Click(ctx.ws.program, ctx.ws.ticket, ctx.ws.drawWindow);
     if (ctx.json) {
         ctx.printJson({{"text", qs(text)}});
         return kExitOk;

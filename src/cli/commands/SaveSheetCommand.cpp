@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CliCommands.h"
+#include "commands/TipFileCommands.h"
 #include "evaluation/TipFile.h"
 
 namespace kav::cli {
@@ -9,7 +10,7 @@ int runSaveSheet(CliContext& ctx, const CommandArgs& args) {
     if (args.size() != 1 || args.front().empty())
         throw UsageError("save-sheet: DATEI erwartet");
     ctx.ui.fileAnswer = std::filesystem::path(args.front());
-    SpeedButton15Click(ctx.ws);
+    SpeedButton15Click(ctx.ws.program, ctx.ws.ticket, ctx.ws.drawWindow);
     return kExitOk;
 }
 

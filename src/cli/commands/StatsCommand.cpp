@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CliCommands.h"
 #include "JsonOutput.h"
-#include "stats/StatisticCommands.h"
+#include "commands/StatisticCommands.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -22,15 +22,29 @@ struct StatisticKind {
 
 // The statistics by the names the tool takes, each run as its button runs it.
 const std::array<StatisticKind, 9> kKinds{{
-    {"numbers", [](Workspace& ws) { SpeedButton2Click(ws); }},
-    {"overdue", [](Workspace& ws) { Button5Click(ws); }},
-    {"sums", [](Workspace& ws) { SpeedButton9Click(ws); }},
-    {"pairs", [](Workspace& ws) { Button2Click(ws); }},
-    {"triples", [](Workspace& ws) { Button3Click(ws); }},
-    {"quads", [](Workspace& ws) { Button4Click(ws); }},
-    {"keys", [](Workspace& ws) { SpeedButton3Click(ws); }},
-    {"keys-overdue", [](Workspace& ws) { Button8Click(ws); }},
-    {"sheet", [](Workspace& ws) { Button6Click(ws); }},
+    {"numbers",
+     [](Workspace& ws) {
+         SpeedButton2Click(ws.program, ws.ticket, ws.drawWindow, ws.run, ws.view);
+     }},
+    {"overdue",
+     [](Workspace& ws) { Button5Click(ws.program, ws.ticket, ws.drawWindow, ws.run, ws.view); }},
+    {"sums",
+     [](Workspace& ws) {
+         SpeedButton9Click(ws.program, ws.ticket, ws.drawWindow, ws.run, ws.view);
+     }},
+    {"pairs",
+     [](Workspace& ws) { Button2Click(ws.program, ws.ticket, ws.drawWindow, ws.run, ws.view); }},
+    {"triples",
+     [](Workspace& ws) { Button3Click(ws.program, ws.ticket, ws.drawWindow, ws.run, ws.view); }},
+    {"quads",
+     [](Workspace& ws) { Button4Click(ws.program, ws.ticket, ws.drawWindow, ws.run, ws.view); }},
+    {"keys",
+     [](Workspace& ws) {
+         SpeedButton3Click(ws.program, ws.ticket, ws.drawWindow, ws.run, ws.view);
+     }},
+    {"keys-overdue",
+     [](Workspace& ws) { Button8Click(ws.program, ws.ticket, ws.drawWindow, ws.run, ws.view); }},
+    {"sheet", [](Workspace& ws) { Button6Click(ws.program, ws.ticket, ws.view); }},
 }};
 
 std::string kindNames() {
@@ -89,9 +103,9 @@ int runStats(CliContext& ctx, const CommandArgs& args) {
         throw UsageError("stats: unbekannte Art " + args.front() + " (" + kindNames() + ")");
     kind->run(ctx.ws);
     if (ctx.json)
-        ctx.printJson(chartJson(ctx.ws.chart));
+        ctx.printJson(chartJson(ctx.ws.view.chart));
     else
-        printChart(ctx.out, ctx.ws.chart);
+        printChart(ctx.out, ctx.ws.view.chart);
     return kExitOk;
 }
 

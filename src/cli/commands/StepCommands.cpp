@@ -1,14 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CliCommands.h"
 #include "JsonOutput.h"
-#include "draws/DrawNavigation.h"
+#include "commands/DrawNavigation.h"
 
 namespace kav::cli {
 namespace {
 
-int step(CliContext& ctx, const CommandArgs& args, void (*button)(Workspace&)) {
+using DrawStep = void (*)(ProgramContext&, Ticket&, DrawWindow&, Presentation&,
+                          const DrawSnapshot*);
+
+int step(CliContext& ctx, const CommandArgs& args, DrawStep button) {
     requireNoMoreArgs(args);
-    button(ctx.ws);
+    Workspace& ws = ctx.ws;
+    button(ws.program, ws.ticket, ws.drawWindow, ws.view, nullptr);
     if (ctx.json)
         ctx.printJson({{"current", currentDrawJson(ctx.ws)}});
     else

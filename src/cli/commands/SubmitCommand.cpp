@@ -68,7 +68,8 @@ int runSubmit(CliContext& ctx, const CommandArgs& args) {
     ctx.ui.dryRun = options.dryRun;
     ctx.ui.clickScriptAnswer = [&](ClickScriptFields& fields) { answerDialog(options, fields); };
 
-    const SubmissionResult result = OnlineTippClick(ctx.ws, backend.services());
+    const SubmissionResult result = OnlineTippClick(ctx.ws.program, ctx.ws.options, ctx.ws.ticket,
+                                                    ctx.ws.drawWindow, backend.services());
     if (result.outcome == SubmissionResult::Outcome::NotInstalled) {
         ctx.err << "kavanto-cli: Velmors Klickwerk installieren? Nein – " << result.program.string()
                 << " fehlt (Klickwerks Ordner: --klickwerk ORDNER).\n";

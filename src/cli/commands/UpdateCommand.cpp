@@ -2,9 +2,10 @@
 #include "CliCommands.h"
 #include "JsonOutput.h"
 #include "QtHttpClient.h"
+#include "commands/DrawReading.h"
+#include "commands/DrawSelection.h"
+#include "commands/InternetUpdate.h"
 #include "draws/DrawServiceProtocol.h"
-#include "draws/InternetUpdate.h"
-#include "evaluation/DrawSelection.h"
 
 #include <QJsonArray>
 #include <iostream>
@@ -33,13 +34,13 @@ int runUpdate(CliContext& ctx, const CommandArgs& arguments) {
         };
 
     Workspace& ws = ctx.ws;
-    const DrawFile file = ws.drawFile();
+    const DrawFile file = drawFileOf(ws.program);
     const FileLock lock = file.lock(); // from the seed draw to the last appended one
     // Without a draw (no file, an empty one, a fragment), as on the window's first start:
     // the seed draw, then every later draw up to today.
     switch (file.provideWithSeed()) {
     case DrawFile::Provided::Created:
-        ws.endPicker.set(roundToDay(DrawRecord::seed().date));
+        ws.drawWindow.endPicker.set(roundToDay(DrawRecord::seed().date));
         ctx.err << "kavanto-cli: " << file.path().string()
                 << " mit der Ziehung vom 06.02.2005 angelegt\n";
         break;
@@ -50,7 +51,8 @@ int runUpdate(CliContext& ctx, const CommandArgs& arguments) {
         break;
     }
     platform::QtHttpClient client;
-    const UpdateResult result = updateDrawDatabase(ws, client, parameters);
+    const UpdateResult result = updateDrawDatabase(ws.program, ws.options, ws.ticket, ws.drawWindow,
+                                                   ws.run, ws.view, client, parameters);
     if (progress && requests > 0)
         ctx.err << '\n';
 

@@ -117,21 +117,21 @@ std::filesystem::path baseLanguageFile(const std::filesystem::path& programFolde
 }
 
 void setStartButtonCaption(Workspace& ws, const std::string& caption) {
-    if (ws.running && ws.startButtonCaption == ws.messages.line(msg::Stop))
-        ws.idleCaption = caption;
+    if (ws.run.running && ws.run.showsStop())
+        ws.view.idleCaption = caption;
     else
-        ws.startButtonCaption = caption;
+        ws.view.startButtonCaption = caption;
 }
 
 LanguageLoadResult loadLanguage(Workspace& ws, const std::string& code,
                                 const std::vector<LanguageComponent>& components) {
     LanguageFileLines files;
-    files.base = readLanguageFile(baseLanguageFile(ws.programFolder));
+    files.base = readLanguageFile(baseLanguageFile(ws.program.folder));
     if (!files.base)
         return {};
-    files.translation = readLanguageFile(codeFile(ws.programFolder, kBaseFileName, code));
-    files.options = readLanguageFile(codeFile(ws.programFolder, "Radio.txt", code));
-    files.messages = readLanguageFile(codeFile(ws.programFolder, "meldungen.txt", code));
+    files.translation = readLanguageFile(codeFile(ws.program.folder, kBaseFileName, code));
+    files.options = readLanguageFile(codeFile(ws.program.folder, "Radio.txt", code));
+    files.messages = readLanguageFile(codeFile(ws.program.folder, "meldungen.txt", code));
     return applyLanguageFiles(ws, files, components);
 }
 
@@ -145,9 +145,8 @@ LanguageLoadResult applyLanguageFiles(Workspace& ws, const LanguageFileLines& fi
     const std::vector<std::string>* translation = files.translation ? &*files.translation : nullptr;
     result.translationMode = translation != nullptr;
     result.applied.assign((base->size() + 4) / 5, false);
-    // A generator run tells its stop from the start button's caption; it must keep showing
-    // the stop caption, in the new language.
-    const bool stopShown = ws.running && ws.startButtonCaption == ws.messages.line(msg::Stop);
+    // A generator run's start button keeps showing the stop caption, in the new language.
+    const bool stopShown = ws.run.running && ws.run.showsStop();
 
     std::size_t start = 0;
     for (const LanguageComponent& component : components) {
@@ -178,22 +177,23 @@ LanguageLoadResult applyLanguageFiles(Workspace& ws, const LanguageFileLines& fi
     }
 
     if (files.options) {
-        ws.options.setRadioItems(*files.options);
+        ws.options.setKeyModeItems(*files.options);
         result.optionsReplaced = true;
     }
     if (files.messages) {
-        const std::string crossSum = ws.messages.line(msg::CrossSum);
-        ws.messages.replace(*files.messages);
+        MessageTable& messages = ws.program.messages;
+        const std::string crossSum = messages.line(msg::CrossSum);
+        messages.replace(*files.messages);
         result.messagesReplaced = true;
         // The cross sum beside the current draw speaks the new language at once.
-        if (!crossSum.empty() && ws.crossSumCaption.starts_with(crossSum))
-            ws.crossSumCaption =
-                ws.messages.line(msg::CrossSum) + ws.crossSumCaption.substr(crossSum.size());
+        std::string& caption = ws.view.crossSumCaption;
+        if (!crossSum.empty() && caption.starts_with(crossSum))
+            caption = messages.line(msg::CrossSum) + caption.substr(crossSum.size());
     }
     if (stopShown)
-        ws.startButtonCaption = ws.messages.line(msg::Stop);
+        ws.view.startButtonCaption = ws.program.messages.line(msg::Stop);
     else
-        ws.idleCaption = ws.startButtonCaption;
+        ws.view.idleCaption = ws.view.startButtonCaption;
     return result;
 }
 
@@ -214,7 +214,7 @@ const Language* applyStoredLanguage(Workspace& ws,
 
 std::vector<LanguageComponent> workspaceComponents(Workspace& ws) {
     std::vector<LanguageComponent> components;
-    const auto base = readLanguageFile(baseLanguageFile(ws.programFolder));
+    const auto base = readLanguageFile(baseLanguageFile(ws.program.folder));
     if (!base)
         return components;
     for (std::size_t k = 0; 5 * k + 1 < base->size(); ++k) {

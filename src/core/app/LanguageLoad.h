@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "app/Workspace.h"
+
 #include <array>
 #include <filesystem>
 #include <functional>
@@ -10,8 +12,6 @@
 #include <vector>
 
 namespace kav {
-
-class Workspace;
 
 // One language of the menu "Sprache/&Language": its German menu caption, the code its
 // files carry ("land/Kavanto.txt.en", "land/meldungen.txt.en") and its language number,

@@ -3,6 +3,7 @@
 
 #include "app/Workspace.h"
 #include "base/IntegerText.h"
+#include "model/Controls.h"
 
 #include <bit>
 #include <optional>
@@ -54,9 +55,6 @@ template <typename Unit> void guarded(Unit&& unit) {
 std::string editName(int number) {
     return "Edit" + std::to_string(number);
 }
-std::string upDownName(int number) {
-    return "UpDown" + std::to_string(number);
-}
 
 // The 72 sheet cells in ascending cell-number order.
 template <typename Visit> void forEachSheetCell(Visit&& visit) {
@@ -67,18 +65,15 @@ template <typename Visit> void forEachSheetCell(Visit&& visit) {
 
 } // namespace
 
-std::string checkBoxSettingName(int number) {
-    return "Chekcbox" + std::to_string(number);
-}
-
 void loadSettings(Workspace& ws, const SettingsValues& values) {
-    ws.evaluationSwitch = false;
+    Options& options = ws.options;
+    ws.ticket.evaluationSwitch = false;
     guarded([&] {
-        for (int n = 1; n <= kCheckBoxCount; ++n)
-            if (Options::hasCheckBox(n))
-                if (const auto v = readInteger(values, checkBoxSettingName(n)))
-                    ws.options.setCheckBox(n, *v != 0);
-        ws.options.setUpDownBounds(6, ws.options.upDownMinimum(6), ws.options.checkBox(31) ? 7 : 5);
+        for (const CheckBoxControl& box : checkBoxControls())
+            if (const auto v = readInteger(values, settingName(box.id)))
+                options.setChecked(box.id, *v != 0);
+        options.setBounds(UpDown::DatabaseMatches, options.minimum(UpDown::DatabaseMatches),
+                          options.checked(CheckBox::KeyCountsAsHit) ? 7 : 5);
         if (const auto v = readInteger(values, "height"))
             ws.windowHeight = *v;
         if (const auto v = readInteger(values, "width"))
@@ -90,73 +85,74 @@ void loadSettings(Workspace& ws, const SettingsValues& values) {
     // Unlike the other values, a damaged "RadioGroup1" is treated as a guarded unit of its
     // own: the default stays and the load goes on.
     guarded([&] {
-        if (const auto v = readInteger(values, "RadioGroup1"))
-            ws.options.setRadioGroup1(*v);
+        if (const auto v = readInteger(values, keyModeControl().name))
+            options.setKeyModeItem(*v);
     });
     guarded([&] {
-        for (int n = 1; n <= kUpDownCount; ++n)
-            if (const auto v = readInteger(values, upDownName(n)))
-                ws.options.setUpDown(n, static_cast<std::int16_t>(*v));
+        for (const UpDownControl& spin : upDownControls())
+            if (const auto v = readInteger(values, settingName(spin.id)))
+                options.setValue(spin.id, static_cast<std::int16_t>(*v));
         forEachSheetCell([&](int n, CellPosition cell) {
             if (const auto v = readText(values, editName(n)))
-                ws.sheet.setCell(cell.row, cell.column, *v);
+                ws.ticket.sheet.setCell(cell.row, cell.column, *v);
         });
     });
-    ws.evaluationSwitch = true;
+    ws.ticket.evaluationSwitch = true;
     guarded([&] {
         if (const auto v = readText(values, "ProxyHostEdit"))
-            ws.options.proxyHost = *v;
+            options.proxyHost = *v;
         if (const auto v = readText(values, "ProxyPortEdit"))
-            ws.options.proxyPort = *v;
+            options.proxyPort = *v;
     });
     // The draw-data service's address has a guarded unit of its own; an empty one is
     // the default again.
     guarded([&] {
         if (const auto v = readText(values, "DrawServiceUrl"); v && !v->empty())
-            ws.options.drawServiceUrl = *v;
+            options.drawServiceUrl = *v;
     });
     bool startRead = false;
     guarded([&] {
         if (const auto v = readDate(values, "DateTimePicker2"))
-            startRead = ws.startPicker.set(roundToDay(*v));
+            startRead = ws.drawWindow.startPicker.set(roundToDay(*v));
         else
             startRead = true; // missing: the design default stays
     });
+    DatePicker& start = ws.drawWindow.startPicker;
     if (!startRead)
-        ws.startPicker.value = ws.endPicker.minimum;
-    if (ws.startPicker.value > ws.today() - 7)
-        ws.startPicker.value = ws.startPicker.minimum;
-    if (ws.options.proxyHost.empty())
-        ws.options.proxyPort = "80";
+        start.value = ws.drawWindow.endPicker.minimum;
+    if (start.value > ws.program.today() - 7)
+        start.value = start.minimum;
+    if (options.proxyHost.empty())
+        options.proxyPort = "80";
     guarded([&] {
         if (const auto v = readText(values, "ScriptServer"))
-            ws.options.scriptServer = *v;
+            options.scriptServer = *v;
     });
 }
 
 SettingsValues saveSettings(const Workspace& ws, bool includeGeometry) {
+    const Options& options = ws.options;
     SettingsValues values;
-    for (int n = 1; n <= kCheckBoxCount; ++n)
-        if (Options::hasCheckBox(n))
-            values[checkBoxSettingName(n)] =
-                SettingValue::ofInteger(ws.options.checkBox(n) ? 1 : 0);
+    for (const CheckBoxControl& box : checkBoxControls())
+        values[settingName(box.id)] = SettingValue::ofInteger(options.checked(box.id) ? 1 : 0);
     if (includeGeometry) {
         values["height"] = SettingValue::ofInteger(ws.windowHeight);
         values["width"] = SettingValue::ofInteger(ws.windowWidth);
     }
     values["Sprache"] = SettingValue::ofInteger(ws.languageNumber);
-    values["RadioGroup1"] = SettingValue::ofInteger(ws.options.radioGroup1());
-    for (int n = 1; n <= kUpDownCount; ++n)
-        values[upDownName(n)] =
-            SettingValue::ofInteger(static_cast<std::int16_t>(ws.options.upDown(n)));
+    values[keyModeControl().name] = SettingValue::ofInteger(options.keyModeItem());
+    for (const UpDownControl& spin : upDownControls())
+        values[settingName(spin.id)] =
+            SettingValue::ofInteger(static_cast<std::int16_t>(options.value(spin.id)));
     forEachSheetCell([&](int n, CellPosition cell) {
-        values[editName(n)] = SettingValue::ofText(ws.sheet.cell(cell.row, cell.column));
+        values[editName(n)] = SettingValue::ofText(ws.ticket.sheet.cell(cell.row, cell.column));
     });
-    values["ProxyHostEdit"] = SettingValue::ofText(ws.options.proxyHost);
-    values["ProxyPortEdit"] = SettingValue::ofText(ws.options.proxyPort);
-    values["DrawServiceUrl"] = SettingValue::ofText(ws.options.drawServiceUrl);
-    values["DateTimePicker2"] = SettingValue::ofDate(static_cast<double>(ws.startPicker.value));
-    values["ScriptServer"] = SettingValue::ofText(ws.options.scriptServer);
+    values["ProxyHostEdit"] = SettingValue::ofText(options.proxyHost);
+    values["ProxyPortEdit"] = SettingValue::ofText(options.proxyPort);
+    values["DrawServiceUrl"] = SettingValue::ofText(options.drawServiceUrl);
+    values["DateTimePicker2"] =
+        SettingValue::ofDate(static_cast<double>(ws.drawWindow.startPicker.value));
+    values["ScriptServer"] = SettingValue::ofText(options.scriptServer);
     return values;
 }
 
@@ -169,12 +165,12 @@ bool isSettableName(const std::string& name) {
             return std::nullopt;
         return parseInteger(digits);
     };
-    if (name == "RadioGroup1")
+    if (name == keyModeControl().name)
         return true;
     if (const auto n = numberAfter("Chekcbox"))
-        return Options::hasCheckBox(*n);
+        return checkBoxControl(*n) != nullptr;
     if (const auto n = numberAfter("UpDown"))
-        return *n >= 1 && *n <= kUpDownCount;
+        return upDownControl(*n) != nullptr;
     if (const auto n = numberAfter("Edit"))
         return TipSheet::cellOfEdit(*n).has_value();
     return false;

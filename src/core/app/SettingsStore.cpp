@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/SettingsStore.h"
 
-#include "app/Interaction.h"
+#include "model/Interaction.h"
 
 #include <cstdio>
 #include <fstream>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "app/SettingsValues.h"
 #include "base/DayCount.h"
+#include "base/SettingsValues.h"
 
 #include <filesystem>
 #include <string>

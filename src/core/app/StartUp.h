@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "app/SettingsValues.h"
+#include "app/Workspace.h"
+#include "base/SettingsValues.h"
 
 #include <cstdint>
 
 namespace kav {
-
-class Workspace;
 
 // The creation of the main window's state: evaluation switch and running flag off, the
 // settings loaded in their order (the evaluation switch goes on inside), the random

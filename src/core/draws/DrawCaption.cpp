@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "draws/DrawCaption.h"
 
-#include "app/Workspace.h"
 #include "base/DayCount.h"
 
 namespace kav {
@@ -17,11 +16,6 @@ std::string drawCaptionText(const CurrentDraw& draw, CaptionVariant variant,
     text += variant == CaptionVariant::C ? "   R: " : " R:";
     text += std::to_string(draw.key());
     return text;
-}
-
-void showCurrentDraw(Workspace& ws, CaptionVariant variant) {
-    ws.drawCaption = drawCaptionText(ws.current, variant, ws.shortDayNames);
-    ws.crossSumCaption = ws.messages.line(msg::CrossSum) + std::to_string(ws.current.crossSum());
 }
 
 } // namespace kav

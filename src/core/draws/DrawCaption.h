@@ -1,14 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "draws/CurrentDraw.h"
+#include "model/CurrentDraw.h"
 
 #include <array>
 #include <string>
 
 namespace kav {
-
-class Workspace;
 
 // The three forms of the draw caption: A for the first record of the file, B for a later
 // record found while selecting, C for the newest draw (and for the previous/next steps).
@@ -17,9 +15,5 @@ enum class CaptionVariant { A, B, C };
 // "DDD dd.mm.yy" followed by the five numbers and the key number, spaced as the variant says.
 std::string drawCaptionText(const CurrentDraw& draw, CaptionVariant variant,
                             const std::array<std::string, 7>& shortDayNames);
-
-// Shows the current draw: the caption on the "Datenbank" page and the cross-sum label.
-// The copy on the tip page is made by the caller, as each command does it at its own time.
-void showCurrentDraw(Workspace& ws, CaptionVariant variant);
 
 } // namespace kav

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "base/DayCount.h"
-#include "draws/DrawRecord.h"
+#include "model/DrawRecord.h"
 
 #include <filesystem>
 #include <optional>

@@ -3,7 +3,8 @@
 
 #include "base/FileLock.h"
 #include "base/IoError.h"
-#include "draws/DrawRecord.h"
+#include "model/DrawRecord.h"
+#include "model/DrawSnapshot.h"
 
 #include <chrono>
 #include <filesystem>
@@ -13,16 +14,6 @@
 #include <vector>
 
 namespace kav {
-
-// The draw file as read by one command: all whole records in file order. A command reads
-// the file once into a snapshot and works on that, so it always sees the file as on disk.
-struct DrawSnapshot {
-    std::vector<DrawRecord> records;
-    int damagedRecords = 0; // records whose numbers or key are out of range
-
-    std::size_t size() const { return records.size(); }
-    bool empty() const { return records.empty(); }
-};
 
 // The full scan of a draw file at any path (the draw-data service serves one). Throws
 // IoError when it is missing or cannot be read.

@@ -2,7 +2,8 @@
 #pragma once
 
 #include "base/DayCount.h"
-#include "draws/DrawRecord.h"
+#include "model/DrawRecord.h"
+#include "model/ServiceAddresses.h"
 
 #include <array>
 #include <optional>
@@ -15,9 +16,6 @@ namespace kav {
 // The draw-data service as both sides speak it: one GET per date, one draw line per draw
 // in the answer. The internet update and kavanto-drawservice share these definitions.
 
-inline constexpr int kDefaultDrawServicePort = 8754;
-// Where the update looks when no other address is set: the bundled service's default.
-inline constexpr const char* kDefaultDrawServiceUrl = "http://127.0.0.1:8754";
 inline constexpr const char* kDrawServicePath = "/zahlen/kavanto.asp";
 inline constexpr const char* kDrawServiceProgram = "Kavanto";
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "evaluation/ChanceComparison.h"
 
-#include "evaluation/HitEvaluation.h"
-#include "stats/Chart.h"
+#include "model/Chart.h"
+#include "model/RowComparison.h"
 
 #include <boost/math/distributions/chi_squared.hpp>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "evaluation/RowComparison.h"
+#include "model/RowComparison.h"
 
 #include <cstdint>
 #include <optional>

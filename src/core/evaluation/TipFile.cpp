@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "evaluation/TipFile.h"
 
-#include "app/Workspace.h"
 #include "base/AtomicFile.h"
-#include "evaluation/DrawSelection.h"
+#include "base/IoError.h"
+#include "model/TipSheet.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -61,10 +61,6 @@ template <class NextByte> void fillSheet(TipSheet& sheet, NextByte&& next) {
         fillRow(sheet, row, nextLine(next));
 }
 
-FileDialogRequest tipFileDialog(const Workspace& ws, std::string proposedName) {
-    return {ws.programFolder, std::move(proposedName), kTipFileFilter, kTipFileExtension};
-}
-
 } // namespace
 
 std::string proposedTipFileName(DayCount endDate) {
@@ -109,18 +105,6 @@ void loadTipText(TipSheet& sheet, std::string_view text) {
     fillSheet(sheet, [&] {
         return at < text.size() ? static_cast<int>(static_cast<unsigned char>(text[at++])) : EOF;
     });
-}
-
-void SpeedButton15Click(Workspace& ws) {
-    const auto proposed = proposedTipFileName(ws.endPicker.value);
-    if (const auto path = ws.ui.chooseSaveFile(tipFileDialog(ws, proposed)))
-        saveTipFile(ws.sheet, *path);
-}
-
-void SpeedButton16Click(Workspace& ws) {
-    if (const auto path = ws.ui.chooseOpenFile(tipFileDialog(ws, "")))
-        loadTipFile(ws.sheet, *path);
-    SpeedButton5Click(ws);
 }
 
 } // namespace kav

@@ -10,7 +10,6 @@
 namespace kav {
 
 class TipSheet;
-class Workspace;
 
 // The tip file: one line per row whose first number cell is filled, in sheet order, the
 // six cell texts joined by "," (for example "3,7,15,22,40,5"), CR LF line ends, no
@@ -38,13 +37,5 @@ void saveTipFile(const TipSheet& sheet, const std::filesystem::path& path);
 void loadTipFile(TipSheet& sheet, const std::filesystem::path& path);
 // The same for a tip file's text in memory.
 void loadTipText(TipSheet& sheet, std::string_view text);
-
-// "Speichern des Tipps": the save dialog with the proposed name in the program folder,
-// then the tip file.
-void SpeedButton15Click(Workspace& ws);
-
-// "Tipp laden aus Datei": the open dialog, the tip file into the sheet, then (also after a
-// cancelled dialog) the selection of the current draw for the end date with the evaluation.
-void SpeedButton16Click(Workspace& ws);
 
 } // namespace kav

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "generator/HistoryIndex.h"
 
-#include "draws/DrawFile.h"
+#include "model/DrawSnapshot.h"
 
 #include <algorithm>
 #include <bit>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "generator/NumberMask.h"
+#include "model/NumberMask.h"
 
 #include <array>
 #include <cstdint>

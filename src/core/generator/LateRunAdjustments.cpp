@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "generator/LateRunAdjustments.h"
 
-#include "app/Options.h"
+#include "model/Options.h"
 
 namespace kav {
 namespace {
@@ -15,32 +15,34 @@ bool reached(int attempts, int threshold) {
 
 void applyLateRunAdjustments(Options& options, int attempts, int budget, int row) {
     if (reached(attempts, budget / 2))
-        options.setCheckBox(8, false);
+        options.setChecked(CheckBox::ForcedPair, false);
     if (row < 3)
         return;
     if (reached(attempts, budget - 20000))
-        options.forceUpDown(6, 6); // above `UpDown6`'s maximum of 5 on purpose
+        options.forceValue(UpDown::DatabaseMatches, 6); // above `UpDown6`'s maximum of 5 on purpose
     if (reached(attempts, budget - 10000)) {
-        options.forceUpDown(5, 2);
+        options.forceValue(UpDown::SecondLastDrawLimit, 2);
         if (row != 8)
-            options.forceUpDown(4, 1);
+            options.forceValue(UpDown::LastDrawLimit, 1);
     }
     if (reached(attempts, budget - 5000)) {
-        options.forceUpDown(4, 2);
+        options.forceValue(UpDown::LastDrawLimit, 2);
         if (row != 8)
-            options.forceUpDown(5, 3);
+            options.forceValue(UpDown::SecondLastDrawLimit, 3);
     }
 }
 
 AdjustedOptions::AdjustedOptions(const Options& options)
-    : forcedPair_(options.checkBox(8)), lastDrawLimit_(options.upDown(4)),
-      secondLastDrawLimit_(options.upDown(5)), databaseMatches_(options.upDown(6)) {}
+    : forcedPair_(options.checked(CheckBox::ForcedPair)),
+      lastDrawLimit_(options.value(UpDown::LastDrawLimit)),
+      secondLastDrawLimit_(options.value(UpDown::SecondLastDrawLimit)),
+      databaseMatches_(options.value(UpDown::DatabaseMatches)) {}
 
 void AdjustedOptions::restore(Options& options) const {
-    options.setCheckBox(8, forcedPair_);
-    options.setUpDown(4, lastDrawLimit_);
-    options.setUpDown(5, secondLastDrawLimit_);
-    options.setUpDown(6, databaseMatches_);
+    options.setChecked(CheckBox::ForcedPair, forcedPair_);
+    options.setValue(UpDown::LastDrawLimit, lastDrawLimit_);
+    options.setValue(UpDown::SecondLastDrawLimit, secondLastDrawLimit_);
+    options.setValue(UpDown::DatabaseMatches, databaseMatches_);
 }
 
 } // namespace kav

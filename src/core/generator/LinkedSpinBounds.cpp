@@ -1,22 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "generator/LinkedSpinBounds.h"
 
-#include "app/Options.h"
+#include "model/Options.h"
 
 namespace kav {
 
 void UpDown3MouseDown(Options& o) {
-    o.setUpDownBounds(9, o.upDownMinimum(9), o.upDown(3));
-    o.setUpDownBounds(3, o.upDown(9), o.upDownMaximum(3));
+    o.setBounds(UpDown::MinimumOverlap, o.minimum(UpDown::MinimumOverlap),
+                o.value(UpDown::MaximumOverlap));
+    o.setBounds(UpDown::MaximumOverlap, o.value(UpDown::MinimumOverlap),
+                o.maximum(UpDown::MaximumOverlap));
 }
 
 void UpDown9MouseUp(Options& o) {
-    o.setUpDownBounds(3, o.upDown(9), o.upDownMaximum(3));
+    o.setBounds(UpDown::MaximumOverlap, o.value(UpDown::MinimumOverlap),
+                o.maximum(UpDown::MaximumOverlap));
 }
 
-void evenOddMouseTouch(Options& o, int upDown) {
-    const int other = upDown == 15 ? 16 : 15;
-    o.setUpDownBounds(upDown, o.upDownMinimum(upDown), 6 - o.upDown(other));
+void evenOddMouseTouch(Options& o, UpDown touched) {
+    const UpDown other = touched == UpDown::MinimumEven ? UpDown::MinimumOdd : UpDown::MinimumEven;
+    o.setBounds(touched, o.minimum(touched), 6 - o.value(other));
 }
 
 } // namespace kav

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-namespace kav {
+#include "model/Options.h"
 
-class Options;
+namespace kav {
 
 // Spin buttons of the rule pages whose bounds follow each other when the mouse presses or
 // releases them; only the bounds change (a position outside them is clamped).
@@ -15,6 +15,6 @@ void UpDown3MouseDown(Options& options);
 void UpDown9MouseUp(Options& options);
 // Mouse pressed or released on `UpDown15` (minimum even) or `UpDown16` (minimum odd): its
 // maximum becomes 6 minus the other's position, so that the two can reach 6 together.
-void evenOddMouseTouch(Options& options, int upDown);
+void evenOddMouseTouch(Options& options, UpDown touched);
 
 } // namespace kav

@@ -38,14 +38,6 @@ struct FileCloser {
 
 } // namespace
 
-std::vector<int> NumberBoxes::checkedNumbers() const {
-    std::vector<int> numbers;
-    for (int k = 1; k <= kListNumbers; ++k)
-        if ((*this)[k].checked)
-            numbers.push_back(k);
-    return numbers;
-}
-
 void showPool(NumberBoxes& boxes, const std::array<int, 55>& weights) {
     for (int k = 1; k <= kListNumbers; ++k) {
         const int weight = weights[static_cast<std::size_t>(k)];

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "generator/NumberList.h"
-#include "generator/Random.h"
+#include "model/Random.h"
 
 #include <array>
 #include <string>

@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "generator/NumberMask.h"
+#include "model/NumberMask.h"
 
 #include <array>
 
 namespace kav {
 
-class Workspace;
 struct CurrentDraw;
 
 // A draw the run measures its rows against: five numbers and the key number, as the
@@ -27,10 +26,5 @@ struct ReferenceDraws {
     ReferenceDraw secondLast;
     ReferenceDraw thirdLast;
 };
-
-// Selects the current draw for the end date, steps back twice, then puts the end date
-// back (a refusal of the picker is ignored) and selects the current draw for it again.
-// Throws IoError when the draw file cannot be read.
-ReferenceDraws readReferenceDraws(Workspace& ws);
 
 } // namespace kav

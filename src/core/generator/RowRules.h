@@ -3,12 +3,13 @@
 
 #include "generator/CandidateRow.h"
 #include "generator/HistoryIndex.h"
+#include "model/DrawWindow.h"
+#include "model/Options.h"
 
 #include <span>
 
 namespace kav {
 
-class Workspace;
 struct DrawSnapshot;
 struct ReferenceDraws;
 
@@ -23,8 +24,9 @@ public:
 
     // `row` is the sheet row 1..12; `earlierRows` the rows accepted before it (an empty row
     // is a mask without numbers).
-    bool accepts(const Workspace& ws, const CandidateRow& candidate, int row,
-                 std::span<const NumberMask> earlierRows, const ReferenceDraws& references);
+    bool accepts(const Options& options, const DrawWindow& dates, const CandidateRow& candidate,
+                 int row, std::span<const NumberMask> earlierRows,
+                 const ReferenceDraws& references);
 
 private:
     const DrawSnapshot& draws_;

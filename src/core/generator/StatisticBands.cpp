@@ -2,7 +2,7 @@
 #include "generator/StatisticBands.h"
 
 #include "base/NearestInteger.h"
-#include "stats/Chart.h"
+#include "model/Chart.h"
 
 #include <algorithm>
 

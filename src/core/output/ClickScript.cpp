@@ -3,7 +3,7 @@
 
 #include "base/IoError.h"
 #include "base/Windows1252.h"
-#include "generator/TipSheet.h"
+#include "model/TipSheet.h"
 
 #include <cerrno>
 #include <fstream>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "output/KlickwerkSettings.h"
 
-#include "app/SettingsValues.h"
 #include "base/AtomicFile.h"
 #include "base/SecretStore.h"
+#include "base/SettingsValues.h"
 
 namespace kav {
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "model/ServiceAddresses.h"
+
 #include <filesystem>
 #include <string>
 
@@ -15,8 +17,6 @@ struct ScriptServer {
     int proxyPort = 80;
 };
 
-// The placeholder host of the maker's addresses; the script server's address is a setting.
-inline constexpr const char* kDefaultScriptServer = "https://www.velmor.example";
 // Opened in the browser when the user wants to install Klickwerk.
 inline constexpr const char* kKlickwerkInstaller =
     "https://www.velmor.example/dateien/klickstartp.exe";

@@ -1,12 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "output/TipPrintout.h"
 
-#include "app/Workspace.h"
-#include "base/AtomicFile.h"
 #include "base/IntegerText.h"
 #include "base/MessageTable.h"
-#include "base/Windows1252.h"
-#include "generator/TipSheet.h"
+#include "model/TipSheet.h"
 
 #include <cstdio>
 #include <stdexcept>
@@ -70,14 +67,6 @@ std::string printoutText(const TipPrintout& printout) {
     std::string text;
     for (const std::string& line : printoutLines(printout))
         text += line + "\r\n";
-    return text;
-}
-
-std::string BitBtn7Click(Workspace& ws) {
-    const std::string text = printoutText(makeTipPrintout(ws.sheet, ws.messages, ws.current.date));
-    const std::filesystem::path file = ws.programFolder / kPrintoutFileName;
-    writeFileAtomically(file, toWindows1252(text));
-    ws.ui.openDocument(file.string());
     return text;
 }
 

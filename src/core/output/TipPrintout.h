@@ -12,7 +12,6 @@ namespace kav {
 
 class MessageTable;
 class TipSheet;
-class Workspace;
 
 inline constexpr const char* kPrintoutFileName = "Tipp.txt";
 
@@ -43,11 +42,5 @@ TipPrintout makeTipPrintout(const TipSheet& sheet, const MessageTable& messages,
 std::vector<std::string> printoutLines(const TipPrintout& printout);
 // The lines joined, each ended by CR LF (UTF-8).
 std::string printoutText(const TipPrintout& printout);
-
-// "Tipp ausdrucken": writes the printout as "Tipp.txt" in the program folder (Windows-1252,
-// CR LF, through a temporary file) and opens it with the default program. Returns the
-// text written (UTF-8). Throws on a row that is not printable (nothing is written) and
-// IoError when the file cannot be written (nothing is opened).
-std::string BitBtn7Click(Workspace& ws);
 
 } // namespace kav

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "stats/Chart.h"
+#include "model/Chart.h"
 
 namespace kav {
 

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "base/MessageTable.h"
-#include "stats/Chart.h"
+#include "model/Chart.h"
 #include "stats/Statistics.h"
 
 #include <array>

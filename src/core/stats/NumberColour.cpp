@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "stats/NumberColour.h"
 
-#include "stats/Chart.h"
+#include "model/Chart.h"
 
 #include <algorithm>
 #include <array>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "draws/DrawFile.h"
-#include "stats/Chart.h"
+#include "model/Chart.h"
+#include "model/DrawSnapshot.h"
 
 namespace kav {
 

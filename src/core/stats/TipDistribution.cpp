@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "base/IntegerText.h"
 #include "base/MessageTable.h"
-#include "draws/DrawRecord.h"
-#include "generator/TipSheet.h"
+#include "model/DrawRecord.h"
+#include "model/TipSheet.h"
 #include "stats/ChartAxis.h"
 #include "stats/NumberColour.h"
 #include "stats/Statistics.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "draws/DrawFile.h"
+#include "model/DrawSnapshot.h"
 #include "stats/Statistics.h"
 
 namespace kav {

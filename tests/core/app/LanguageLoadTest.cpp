@@ -89,7 +89,7 @@ TEST(Languages, SeventeenInMenuOrderWithTheirNumbers) {
 // texts come from ".en", character sets and the option items stay, the messages change.
 TEST_F(LanguageLoadTest, EnglishWithOnlyBaseTranslationAndMessages) {
     const auto list = threeComponents();
-    const auto optionItems = ws.options.radioItems();
+    const auto optionItems = ws.options.keyModeItems();
     const LanguageLoadResult r = chooseLanguage(ws, english(), list);
     EXPECT_TRUE(r.translationMode);
     EXPECT_EQ(r.applied, (std::vector<bool>{true, true, true}));
@@ -97,9 +97,9 @@ TEST_F(LanguageLoadTest, EnglishWithOnlyBaseTranslationAndMessages) {
     EXPECT_EQ(controls["Label1"].caption, "Caption");
     EXPECT_EQ(controls["Label1"].hint, "Hint 2");
     EXPECT_EQ(controls["Label1"].charset, 1);
-    EXPECT_EQ(ws.options.radioItems(), optionItems);
-    EXPECT_EQ(ws.messages.line(2), "No guarantee");
-    EXPECT_EQ(ws.messages.line(20), ""); // beyond the shorter table
+    EXPECT_EQ(ws.options.keyModeItems(), optionItems);
+    EXPECT_EQ(ws.program.messages.line(2), "No guarantee");
+    EXPECT_EQ(ws.program.messages.line(20), ""); // beyond the shorter table
     EXPECT_EQ(ws.languageNumber, 2);
 }
 
@@ -111,9 +111,9 @@ TEST_F(LanguageLoadTest, TheCrossSumCaptionFollowsTheMessages) {
     std::vector<std::string> english = MessageTable::germanLines();
     english[msg::CrossSum] = "Sum: ";
     writeLandFile("meldungen.txt.en", english);
-    ws.crossSumCaption = "Quersumme: 222";
+    ws.view.crossSumCaption = "Quersumme: 222";
     loadLanguage(ws, "en", {});
-    EXPECT_EQ(ws.crossSumCaption, "Sum: 222");
+    EXPECT_EQ(ws.view.crossSumCaption, "Sum: 222");
 }
 
 TEST_F(LanguageLoadTest, GermanAfterEnglishWithoutGermanFilesKeepsTheEnglishMessages) {
@@ -127,7 +127,7 @@ TEST_F(LanguageLoadTest, GermanAfterEnglishWithoutGermanFilesKeepsTheEnglishMess
     EXPECT_EQ(controls["Label1"].hint, "Hinweis 2");
     EXPECT_EQ(controls["Label1"].charset, 238);
     EXPECT_EQ(controls["Form1"].charset, 0);
-    EXPECT_EQ(ws.messages.line(2), "No guarantee");
+    EXPECT_EQ(ws.program.messages.line(2), "No guarantee");
     EXPECT_EQ(ws.languageNumber, 1);
 }
 
@@ -203,8 +203,8 @@ TEST_F(LanguageLoadTest, WithoutTheBaseFileNothingChanges) {
     const LanguageLoadResult r = chooseLanguage(ws, english(), list);
     EXPECT_FALSE(r.baseFileFound);
     EXPECT_EQ(controls["Label1"].caption, "design");
-    EXPECT_EQ(ws.messages.line(2), MessageTable::germanLines()[2]);
-    EXPECT_EQ(ws.options.radioItems()[0], "einfach per Zufall bestimmen");
+    EXPECT_EQ(ws.program.messages.line(2), MessageTable::germanLines()[2]);
+    EXPECT_EQ(ws.options.keyModeItems()[0], "einfach per Zufall bestimmen");
     EXPECT_EQ(ws.languageNumber, 2);
 }
 
@@ -212,11 +212,11 @@ TEST_F(LanguageLoadTest, WithoutTheBaseFileNothingChanges) {
 TEST_F(LanguageLoadTest, TheOptionFileReplacesTheItemsAndKeepsTheSelectionInRange) {
     writeBase({});
     writeLandFile("Radio.txt.en", {"at random", "least often"});
-    ASSERT_EQ(ws.options.radioGroup1(), 2);
+    ASSERT_EQ(ws.options.keyModeItem(), 2);
     const LanguageLoadResult r = loadLanguage(ws, "en", {});
     EXPECT_TRUE(r.optionsReplaced);
-    EXPECT_EQ(ws.options.radioItems(), (std::vector<std::string>{"at random", "least often"}));
-    EXPECT_EQ(ws.options.radioGroup1(), 1);
+    EXPECT_EQ(ws.options.keyModeItems(), (std::vector<std::string>{"at random", "least often"}));
+    EXPECT_EQ(ws.options.keyModeItem(), 1);
 }
 
 // A component that refuses its texts, and a translation that ends early, stop nothing.
@@ -249,17 +249,18 @@ TEST_F(LanguageLoadTest, TheStartButtonsIdleCaptionFollowsEachLoad) {
     const std::vector<LanguageComponent> list = workspaceComponents(ws);
 
     loadLanguage(ws, "en", list);
-    EXPECT_EQ(ws.startButtonCaption, "Generate lines");
-    EXPECT_EQ(ws.idleCaption, "Generate lines");
+    EXPECT_EQ(ws.view.startButtonCaption, "Generate lines");
+    EXPECT_EQ(ws.view.idleCaption, "Generate lines");
 
     loadLanguage(ws, "de", list); // base mode: the German caption
-    EXPECT_EQ(ws.idleCaption, "Tipps berechnen");
-    ws.running = true;
-    ws.startButtonCaption = ws.messages.line(msg::Stop);
-    ASSERT_EQ(ws.startButtonCaption, "Stoppen");
+    EXPECT_EQ(ws.view.idleCaption, "Tipps berechnen");
+    ws.run.calculating = true;
+    ws.run.running = true;
+    ws.view.startButtonCaption = ws.program.messages.line(msg::Stop);
+    ASSERT_EQ(ws.view.startButtonCaption, "Stoppen");
     loadLanguage(ws, "en", list);
-    EXPECT_EQ(ws.startButtonCaption, "Stop");
-    EXPECT_EQ(ws.idleCaption, "Generate lines");
+    EXPECT_EQ(ws.view.startButtonCaption, "Stop");
+    EXPECT_EQ(ws.view.idleCaption, "Generate lines");
 }
 
 TEST_F(LanguageLoadTest, TheStoredLanguageAppliesAtStartUp) {

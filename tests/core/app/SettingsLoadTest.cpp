@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/SettingsLoad.h"
 
+#include "model/Controls.h"
 #include "support/WorkspaceFixture.h"
 
 #include <gtest/gtest.h>
@@ -10,19 +11,19 @@ namespace {
 
 class SettingsLoadTest : public WorkspaceTest {
 protected:
-    SettingsLoadTest() { ws.evaluationSwitch = false; }
-    DayCount today() const { return ws.today(); }
+    SettingsLoadTest() { ws.ticket.evaluationSwitch = false; }
+    DayCount today() const { return ws.program.today(); }
 };
 
 TEST_F(SettingsLoadTest, FirstRunKeepsDefaultsAndSavesTheWholeList) {
     loadSettings(ws, {});
-    EXPECT_TRUE(ws.evaluationSwitch);
-    EXPECT_TRUE(ws.options.checkBox(3));
-    EXPECT_FALSE(ws.options.checkBox(1));
-    EXPECT_EQ(ws.options.upDown(7), 50);
-    EXPECT_EQ(ws.options.radioGroup1(), 2);
+    EXPECT_TRUE(ws.ticket.evaluationSwitch);
+    EXPECT_TRUE(ws.options.checked(CheckBox::MaximumOverlap));
+    EXPECT_FALSE(ws.options.checked(CheckBox::FrequentPairs));
+    EXPECT_EQ(ws.options.value(UpDown::AttemptBudget), 50);
+    EXPECT_EQ(ws.options.keyModeItem(), 2);
     EXPECT_EQ(ws.options.proxyPort, "80");
-    EXPECT_EQ(ws.startPicker.value, kMinimumPickerDate);
+    EXPECT_EQ(ws.drawWindow.startPicker.value, kMinimumPickerDate);
 
     const SettingsValues saved = saveSettings(ws, true);
     // 29 check boxes, height, width, Sprache, RadioGroup1, 19 spin fields, 72 cells,
@@ -38,22 +39,22 @@ TEST_F(SettingsLoadTest, FirstRunKeepsDefaultsAndSavesTheWholeList) {
 
 TEST_F(SettingsLoadTest, UpDown6IsClampedAfterItsMaximumFollowsCheckBox31) {
     loadSettings(ws, {{"UpDown6", SettingValue::ofInteger(7)}});
-    EXPECT_EQ(ws.options.upDown(6), 5);
+    EXPECT_EQ(ws.options.value(UpDown::DatabaseMatches), 5);
     loadSettings(ws, {{"UpDown6", SettingValue::ofInteger(7)},
                       {"Chekcbox31", SettingValue::ofInteger(3)}}); // non-zero reads as true
-    EXPECT_EQ(ws.options.upDown(6), 7);
+    EXPECT_EQ(ws.options.value(UpDown::DatabaseMatches), 7);
 }
 
 TEST_F(SettingsLoadTest, StartDateMustLieAWeekBack) {
     loadSettings(ws, {{"DateTimePicker2", SettingValue::ofDate(today() - 3)}});
-    EXPECT_EQ(ws.startPicker.value, kMinimumPickerDate);
+    EXPECT_EQ(ws.drawWindow.startPicker.value, kMinimumPickerDate);
     loadSettings(ws, {{"DateTimePicker2", SettingValue::ofDate(today() - 10)}});
-    EXPECT_EQ(ws.startPicker.value, today() - 10);
+    EXPECT_EQ(ws.drawWindow.startPicker.value, today() - 10);
     // A date of the wrong size fails its read: the minimum date.
     SettingValue broken = SettingValue::ofDate(today() - 10);
     broken.binary.pop_back();
     loadSettings(ws, {{"DateTimePicker2", broken}});
-    EXPECT_EQ(ws.startPicker.value, kMinimumPickerDate);
+    EXPECT_EQ(ws.drawWindow.startPicker.value, kMinimumPickerDate);
 }
 
 TEST_F(SettingsLoadTest, AWrongTypeEndsOnlyItsGuardedUnit) {
@@ -69,13 +70,14 @@ TEST_F(SettingsLoadTest, AWrongTypeEndsOnlyItsGuardedUnit) {
         {"Chekcbox1", SettingValue::ofInteger(1)},
     };
     loadSettings(ws, values);
-    EXPECT_EQ(ws.options.upDown(1), 60);
-    EXPECT_EQ(ws.options.upDown(3), 4);
-    EXPECT_EQ(ws.options.upDown(4), 0); // default: the unit stopped at the string
-    EXPECT_EQ(ws.options.upDown(5), 1);
-    EXPECT_EQ(ws.sheet.cell(0, 0), "");
-    EXPECT_EQ(ws.options.radioGroup1(), 2); // a damaged radio value keeps its default
-    EXPECT_TRUE(ws.options.checkBox(1));
+    EXPECT_EQ(ws.options.value(UpDown::CrossSumFrom), 60);
+    EXPECT_EQ(ws.options.value(UpDown::MaximumOverlap), 4);
+    EXPECT_EQ(ws.options.value(UpDown::LastDrawLimit),
+              0); // default: the unit stopped at the string
+    EXPECT_EQ(ws.options.value(UpDown::SecondLastDrawLimit), 1);
+    EXPECT_EQ(ws.ticket.sheet.cell(0, 0), "");
+    EXPECT_EQ(ws.options.keyModeItem(), 2); // a damaged radio value keeps its default
+    EXPECT_TRUE(ws.options.checked(CheckBox::FrequentPairs));
     EXPECT_EQ(ws.options.proxyHost, "p");
     EXPECT_EQ(ws.options.proxyPort, "8080");
 }
@@ -85,9 +87,9 @@ TEST_F(SettingsLoadTest, CellsAreValidatedAndPortFollowsAnEmptyHost) {
                       {"Edit2", SettingValue::ofText("07")},
                       {"Edit6", SettingValue::ofText("0")},
                       {"ProxyPortEdit", SettingValue::ofText("3128")}});
-    EXPECT_EQ(ws.sheet.cell(0, 0), "");
-    EXPECT_EQ(ws.sheet.cell(0, 1), "7");
-    EXPECT_EQ(ws.sheet.cell(0, 5), "0");
+    EXPECT_EQ(ws.ticket.sheet.cell(0, 0), "");
+    EXPECT_EQ(ws.ticket.sheet.cell(0, 1), "7");
+    EXPECT_EQ(ws.ticket.sheet.cell(0, 5), "0");
     EXPECT_EQ(ws.options.proxyPort, "80");
 }
 
@@ -112,14 +114,14 @@ TEST_F(SettingsLoadTest, DrawServiceAddressIsStoredAndAnEmptyOneIsTheDefault) {
               SettingValue::ofText("http://draws.example:9000"));
 
     Workspace fresh(folder.path(), ui);
-    fresh.todayProvider = ws.todayProvider;
+    fresh.program.todayProvider = ws.program.todayProvider;
     loadSettings(fresh, {{"DrawServiceUrl", SettingValue::ofText("")}});
     EXPECT_EQ(fresh.options.drawServiceUrl, "http://127.0.0.1:8754");
     // A value of the wrong type ends only its own unit: the start date is still read.
     loadSettings(fresh, {{"DrawServiceUrl", SettingValue::ofInteger(1)},
                          {"DateTimePicker2", SettingValue::ofDate(today() - 30)}});
     EXPECT_EQ(fresh.options.drawServiceUrl, "http://127.0.0.1:8754");
-    EXPECT_EQ(fresh.startPicker.value, today() - 30);
+    EXPECT_EQ(fresh.drawWindow.startPicker.value, today() - 30);
 }
 
 TEST(SettableNames, OnlyStoreValuesTheToolMaySet) {

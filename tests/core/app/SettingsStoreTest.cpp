@@ -3,6 +3,7 @@
 
 #include "app/SettingsLoad.h"
 
+#include "model/Controls.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TemporaryFolder.h"
 #include "support/WorkspaceFixture.h"
@@ -115,22 +116,22 @@ protected:
     // A fresh start from the store as it is now.
     std::unique_ptr<Workspace> start() {
         auto started = std::make_unique<Workspace>(folder.path(), ui);
-        started->todayProvider = ws.todayProvider;
-        started->evaluationSwitch = false;
-        loadSettings(*started, openSettingsStore(store(), started->today(), ui).values);
+        started->program.todayProvider = ws.program.todayProvider;
+        started->ticket.evaluationSwitch = false;
+        loadSettings(*started, openSettingsStore(store(), started->program.today(), ui).values);
         return started;
     }
-    DayCount today() const { return ws.today(); }
+    DayCount today() const { return ws.program.today(); }
 };
 
 TEST_F(StoredSettingsTest, AFirstRunStartsWithTheDefaultsAndWritesTheWholeSaveList) {
     const auto w = start();
-    EXPECT_TRUE(w->evaluationSwitch);
-    EXPECT_TRUE(w->options.checkBox(3));
-    EXPECT_EQ(w->options.upDown(7), 50);
-    EXPECT_EQ(w->options.radioGroup1(), 2);
+    EXPECT_TRUE(w->ticket.evaluationSwitch);
+    EXPECT_TRUE(w->options.checked(CheckBox::MaximumOverlap));
+    EXPECT_EQ(w->options.value(UpDown::AttemptBudget), 50);
+    EXPECT_EQ(w->options.keyModeItem(), 2);
     EXPECT_EQ(w->options.proxyPort, "80");
-    EXPECT_EQ(w->startPicker.value, kMinimumPickerDate);
+    EXPECT_EQ(w->drawWindow.startPicker.value, kMinimumPickerDate);
     EXPECT_EQ(w->languageNumber, 0);
     ASSERT_TRUE(saveSettingsStore(store(), saveSettings(*w, true), today()));
     EXPECT_EQ(readSettingsFile(store()), saveSettings(*w, true));
@@ -146,16 +147,16 @@ TEST_F(StoredSettingsTest, StoredValuesLoadInTheirOrder) {
     const Case cases[] = {
         {"UpDown6 of 7 with Chekcbox31 false",
          {{"UpDown6", SettingValue::ofInteger(7)}, {"Chekcbox31", SettingValue::ofInteger(0)}},
-         [](const Workspace& w) { EXPECT_EQ(w.options.upDown(6), 5); }},
+         [](const Workspace& w) { EXPECT_EQ(w.options.value(UpDown::DatabaseMatches), 5); }},
         {"UpDown6 of 7 with Chekcbox31 true",
          {{"UpDown6", SettingValue::ofInteger(7)}, {"Chekcbox31", SettingValue::ofInteger(1)}},
-         [](const Workspace& w) { EXPECT_EQ(w.options.upDown(6), 7); }},
+         [](const Workspace& w) { EXPECT_EQ(w.options.value(UpDown::DatabaseMatches), 7); }},
         {"a start date three days ago",
          {{"DateTimePicker2", SettingValue::ofDate(today() - 3)}},
-         [](const Workspace& w) { EXPECT_EQ(w.startPicker.value, kMinimumPickerDate); }},
+         [](const Workspace& w) { EXPECT_EQ(w.drawWindow.startPicker.value, kMinimumPickerDate); }},
         {"a start date ten days ago",
          {{"DateTimePicker2", SettingValue::ofDate(today() - 10)}},
-         [this](const Workspace& w) { EXPECT_EQ(w.startPicker.value, today() - 10); }},
+         [this](const Workspace& w) { EXPECT_EQ(w.drawWindow.startPicker.value, today() - 10); }},
         {"a string UpDown4",
          {{"UpDown1", SettingValue::ofInteger(60)},
           {"UpDown2", SettingValue::ofInteger(150)},
@@ -166,20 +167,20 @@ TEST_F(StoredSettingsTest, StoredValuesLoadInTheirOrder) {
           {"Edit1", SettingValue::ofText("12")},
           {"Edit79", SettingValue::ofText("5")}},
          [](const Workspace& w) {
-             EXPECT_EQ(w.options.upDown(1), 60);
-             EXPECT_EQ(w.options.upDown(2), 150);
-             EXPECT_EQ(w.options.upDown(3), 4);
-             EXPECT_EQ(w.options.upDown(4), 0);
-             EXPECT_EQ(w.options.upDown(5), 1);
-             EXPECT_EQ(w.options.upDown(19), 1);
-             EXPECT_EQ(w.sheet.cell(0, 0), "");
-             EXPECT_EQ(w.sheet.cell(TipSheet::kRows - 1, TipSheet::kColumns - 1), "");
+             EXPECT_EQ(w.options.value(UpDown::CrossSumFrom), 60);
+             EXPECT_EQ(w.options.value(UpDown::CrossSumTo), 150);
+             EXPECT_EQ(w.options.value(UpDown::MaximumOverlap), 4);
+             EXPECT_EQ(w.options.value(UpDown::LastDrawLimit), 0);
+             EXPECT_EQ(w.options.value(UpDown::SecondLastDrawLimit), 1);
+             EXPECT_EQ(w.options.value(UpDown::RecentKeysCovered), 1);
+             EXPECT_EQ(w.ticket.sheet.cell(0, 0), "");
+             EXPECT_EQ(w.ticket.sheet.cell(TipSheet::kRows - 1, TipSheet::kColumns - 1), "");
          }},
         {"60 in a number cell",
          {{"Edit1", SettingValue::ofText("60")}, {"Edit2", SettingValue::ofText("54")}},
          [](const Workspace& w) {
-             EXPECT_EQ(w.sheet.cell(0, 0), "");
-             EXPECT_EQ(w.sheet.cell(0, 1), "54");
+             EXPECT_EQ(w.ticket.sheet.cell(0, 0), "");
+             EXPECT_EQ(w.ticket.sheet.cell(0, 1), "54");
          }},
     };
     for (const Case& c : cases) {
@@ -197,12 +198,12 @@ TEST_F(StoredSettingsTest, AMaximizedCloseKeepsTheStoredSize) {
     auto w = start();
     w->windowHeight = 1024; // the maximized window
     w->windowWidth = 1280;
-    w->sheet.setCell(0, 0, "17");
+    w->ticket.sheet.setCell(0, 0, "17");
     ASSERT_TRUE(saveSettingsStore(store(), saveSettings(*w, false), today()));
     w = start();
     EXPECT_EQ(w->windowHeight, 600);
     EXPECT_EQ(w->windowWidth, 700);
-    EXPECT_EQ(w->sheet.cell(0, 0), "17");
+    EXPECT_EQ(w->ticket.sheet.cell(0, 0), "17");
 }
 
 } // namespace

@@ -3,7 +3,9 @@
 // import, the merge by date, and the round trip through export and import.
 #include "draws/DrawCsv.h"
 
-#include "draws/DrawImport.h"
+#include "commands/CsvTransfer.h"
+#include "commands/DrawReading.h"
+#include "draws/DrawMerge.h"
 #include "support/WorkspaceFixture.h"
 
 #include <gtest/gtest.h>
@@ -128,29 +130,31 @@ TEST_F(DrawImportTest, ExportThenImportIntoAnEmptyFolderGivesTheSameFile) {
     writeDraws({DrawRecord::seed(), draw(day(2005, 2, 12), {51, 5, 40, 23, 17}, 0),
                 draw(day(2005, 2, 12), {1, 2, 3, 4, 5}, 9),
                 draw(day(2024, 6, 1), {6, 7, 8, 9, 10}, 1)});
-    const std::string original = readBytes(ws.drawFile().path());
+    const std::string original = readBytes(drawFileOf(ws.program).path());
     const auto file = folder.path() / "export.csv";
-    EXPECT_EQ(exportDrawsToCsv(ws, file).exported, 4);
+    EXPECT_EQ(exportDrawsToCsv(ws.program, file).exported, 4);
 
     TemporaryFolder emptyFolder;
     Workspace other(emptyFolder.path(), ui);
-    other.todayProvider = ws.todayProvider;
-    const ImportCounts counts = importDrawsFromCsv(other, file, ConflictChoice::Keep);
+    other.program.todayProvider = ws.program.todayProvider;
+    const ImportCounts counts =
+        importDrawsFromCsv(other.program, other.run, file, ConflictChoice::Keep);
     EXPECT_EQ(counts.added, 3);
-    EXPECT_EQ(readBytes(other.drawFile().path()), original);
+    EXPECT_EQ(readBytes(drawFileOf(other.program).path()), original);
 
     // Once more: everything is there already.
-    const ImportCounts again = importDrawsFromCsv(other, file, ConflictChoice::Keep);
+    const ImportCounts again =
+        importDrawsFromCsv(other.program, other.run, file, ConflictChoice::Keep);
     EXPECT_EQ(again.added, 0);
     EXPECT_EQ(again.unchanged, 3);
-    EXPECT_EQ(readBytes(other.drawFile().path()), original);
+    EXPECT_EQ(readBytes(drawFileOf(other.program).path()), original);
 }
 
 TEST_F(DrawImportTest, ConflictsAreAskedAboutAndAppliedOnlyOnYes) {
     writeDraws({DrawRecord::seed()});
     const auto file = csv("2005-02-06,1,2,3,4,5,6\r\n2005-02-13,5,17,23,40,51,3\r\n");
     ui.yesNoAnswers = {false};
-    ImportCounts counts = importDrawsFromCsv(ws, file, ConflictChoice::Ask);
+    ImportCounts counts = importDrawsFromCsv(ws.program, ws.run, file, ConflictChoice::Ask);
     EXPECT_EQ(counts.added, 1);
     EXPECT_EQ(counts.conflicts, 1);
     EXPECT_FALSE(counts.conflictsReplaced);
@@ -161,35 +165,36 @@ TEST_F(DrawImportTest, ConflictsAreAskedAboutAndAppliedOnlyOnYes) {
                                        draw(day(2005, 2, 13), {5, 17, 23, 40, 51}, 3)}));
 
     ui.yesNoAnswers = {true};
-    counts = importDrawsFromCsv(ws, file, ConflictChoice::Ask);
+    counts = importDrawsFromCsv(ws.program, ws.run, file, ConflictChoice::Ask);
     EXPECT_TRUE(counts.conflictsReplaced);
     EXPECT_EQ(storedDraws().front(), draw(day(2005, 2, 6), {1, 2, 3, 4, 5}, 6));
 }
 
 TEST_F(DrawImportTest, ABadLineFailsTheWholeImportAndLeavesTheFileAlone) {
     writeDraws({DrawRecord::seed()});
-    const std::string before = readBytes(ws.drawFile().path());
+    const std::string before = readBytes(drawFileOf(ws.program).path());
     const auto file = csv("2005-02-13,5,17,23,40,51,3\r\n2005-02-20,5,17,23,40,51,12\r\n");
     try {
-        importDrawsFromCsv(ws, file, ConflictChoice::Replace);
+        importDrawsFromCsv(ws.program, ws.run, file, ConflictChoice::Replace);
         ADD_FAILURE() << "a bad file was imported";
     } catch (const std::runtime_error& e) {
         const std::string text = e.what();
         EXPECT_NE(text.find("Zeile 2: die Nº Clave 12"), std::string::npos) << text;
         EXPECT_NE(text.find("in.csv"), std::string::npos) << text;
     }
-    EXPECT_EQ(readBytes(ws.drawFile().path()), before);
-    EXPECT_THROW(importDrawsFromCsv(ws, folder.path() / "missing.csv", ConflictChoice::Keep),
-                 IoError);
+    EXPECT_EQ(readBytes(drawFileOf(ws.program).path()), before);
+    EXPECT_THROW(
+        importDrawsFromCsv(ws.program, ws.run, folder.path() / "missing.csv", ConflictChoice::Keep),
+        IoError);
 }
 
 TEST_F(DrawImportTest, TheWindowCommandsShowTheCounts) {
     writeDraws({DrawRecord::seed()});
     ui.fileAnswers = {csv("2005-02-06,34,42,47,48,51,5\r\n2005-02-13,5,17,23,40,51,3\r\n")};
-    importCsvCommand(ws);
+    importCsvCommand(ws.program, ws.ticket, ws.drawWindow, ws.run, ws.view);
     EXPECT_EQ(ui.messages.back(),
               "Ziehungen importieren: Import aus in.csv:\n1 neu, 1 unverändert, 0 abweichend.");
-    EXPECT_EQ(ws.current.date, day(2005, 2, 13));
+    EXPECT_EQ(ws.drawWindow.current.date, day(2005, 2, 13));
 
     // A damaged record is left out of an export, and the user hears of it.
     DrawRecord damaged = draw(day(2005, 2, 20), {1, 2, 3, 4, 5}, 6);
@@ -197,15 +202,15 @@ TEST_F(DrawImportTest, TheWindowCommandsShowTheCounts) {
     writeDraws({DrawRecord::seed(), damaged});
     const auto out = folder.path() / "out.csv";
     ui.fileAnswers = {out};
-    exportCsvCommand(ws);
+    exportCsvCommand(ws.program);
     EXPECT_NE(ui.messages.back().find("1 Ziehung(en) nach"), std::string::npos);
     EXPECT_NE(ui.messages.back().find("1 beschädigte"), std::string::npos);
     EXPECT_EQ(readBytes(out), "date,n1,n2,n3,n4,n5,key\r\n2005-02-06,34,42,47,48,51,5\r\n");
 
     // A cancelled dialog does nothing.
     const std::size_t shown = ui.messages.size();
-    importCsvCommand(ws);
-    exportCsvCommand(ws);
+    importCsvCommand(ws.program, ws.ticket, ws.drawWindow, ws.run, ws.view);
+    exportCsvCommand(ws.program);
     EXPECT_EQ(ui.messages.size(), shown);
 }
 

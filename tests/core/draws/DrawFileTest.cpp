@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "draws/DrawFile.h"
 
+#include "commands/DrawReading.h"
 #include "support/FailingFileLayer.h"
 #include "support/WorkspaceFixture.h"
 
@@ -246,8 +247,8 @@ TEST_F(DamagedFileNotice, TheUserIsToldOncePerRun) {
     DrawRecord bad = DrawRecord::seed();
     bad.slotValues[4] = 200;
     writeDraws({DrawRecord::seed(), bad});
-    ws.readDraws();
-    ws.readDraws();
+    readDrawFile(ws.program);
+    readDrawFile(ws.program);
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_NE(ui.messages[0].find("beschädigte"), std::string::npos);
 }

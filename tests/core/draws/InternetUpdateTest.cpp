@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The internet update over a recording HTTP client: the dates it asks for, what it makes
 // of each answer, how it ends, and the rebuild.
-#include "draws/InternetUpdate.h"
+#include "commands/InternetUpdate.h"
+#include "draws/DrawServiceProtocol.h"
 
 #include "app/StartUp.h"
-#include "draws/DrawImport.h"
+#include "commands/CsvTransfer.h"
+#include "commands/DrawEditing.h"
+#include "commands/DrawReading.h"
 #include "draws/DrawMaintenance.h"
+#include "draws/DrawMerge.h"
 #include "support/FakeHttpClient.h"
 #include "support/WorkspaceFixture.h"
 
@@ -39,9 +43,12 @@ protected:
     }
 
     void setToday(int y, int m, int d) {
-        ws.todayProvider = [today = dayCountFromCivil({y, m, d})] { return today; };
+        ws.program.todayProvider = [today = dayCountFromCivil({y, m, d})] { return today; };
     }
-    UpdateResult update() { return updateDrawDatabase(ws, client, parameters); }
+    UpdateResult update() {
+        return updateDrawDatabase(ws.program, ws.options, ws.ticket, ws.drawWindow, ws.run, ws.view,
+                                  client, parameters);
+    }
 
     FakeHttpClient client;
     UpdateParameters parameters;
@@ -60,15 +67,15 @@ TEST_F(InternetUpdateTest, FromASundayDrawUpToTodayEverySaturdayAndSunday) {
 
 TEST_F(InternetUpdateTest, ANewestDrawDatedTodayAsksForNothing) {
     writeDraws({DrawRecord::seed(), draw(day(2005, 2, 27), {1, 2, 3, 4, 5}, 6)});
-    ws.drawCaption = "old";
+    ws.view.drawCaption = "old";
     const UpdateResult result = update();
     EXPECT_TRUE(client.requests.empty());
     EXPECT_EQ(result.end, UpdateEnd::PassedToday);
     // The display is refreshed: the newest draw is current.
-    EXPECT_EQ(ws.current.date, day(2005, 2, 27));
-    EXPECT_EQ(ws.current.index, 1);
-    EXPECT_EQ(ws.tipDrawCaption, ws.drawCaption);
-    EXPECT_NE(ws.drawCaption.find("   R: 6"), std::string::npos);
+    EXPECT_EQ(ws.drawWindow.current.date, day(2005, 2, 27));
+    EXPECT_EQ(ws.drawWindow.current.index, 1);
+    EXPECT_EQ(ws.view.tipDrawCaption, ws.view.drawCaption);
+    EXPECT_NE(ws.view.drawCaption.find("   R: 6"), std::string::npos);
 }
 
 TEST_F(InternetUpdateTest, TheRequestCarriesTheClientSettingsAndTheProxyAsItReadsNow) {
@@ -158,7 +165,7 @@ TEST_F(InternetUpdateTest, EachKindOfAnswer) {
                 expected.push_back(draw(date, numbers, key));
         EXPECT_EQ(storedDraws(), expected);
         EXPECT_EQ(result.added, static_cast<int>(2 * c.appended.size()));
-        EXPECT_EQ(ws.status.panel0, c.panel0);
+        EXPECT_EQ(ws.view.status.panel0, c.panel0);
         EXPECT_TRUE(ui.messages.empty());
     }
 }
@@ -168,23 +175,23 @@ TEST_F(InternetUpdateTest, StatusPanelsAndCaptionWhileItRuns) {
     setToday(2005, 2, 13);
     std::vector<std::string> seen;
     client.answer = [&](const HttpRequest& r) {
-        seen.push_back(ws.status.panel0 + "|" + ws.drawCaption);
-        EXPECT_TRUE(ws.updateRunning);
-        EXPECT_TRUE(ws.updateStopShown);
+        seen.push_back(ws.view.status.panel0 + "|" + ws.view.drawCaption);
+        EXPECT_TRUE(ws.run.updateRunning);
+        EXPECT_TRUE(ws.run.updateStopShown);
         return dateOf(r) == "20050212" ? answerWith(200, "x,5,17,23,40,51,3;") : answerWith(200);
     };
-    ws.drawCaption = "before";
+    ws.view.drawCaption = "before";
     update();
     EXPECT_EQ(seen, (Dates{"Loading|before", "Loading|Sa 12.02.05   "}));
-    EXPECT_EQ(ws.status.panel0, "OK");
-    EXPECT_EQ(ws.status.panel1, "Keine Gewähr für die Richtigkeit der Zahlen!");
-    EXPECT_FALSE(ws.updateRunning);
-    EXPECT_FALSE(ws.updateStopShown);
+    EXPECT_EQ(ws.view.status.panel0, "OK");
+    EXPECT_EQ(ws.view.status.panel1, "Keine Gewähr für die Richtigkeit der Zahlen!");
+    EXPECT_FALSE(ws.run.updateRunning);
+    EXPECT_FALSE(ws.run.updateStopShown);
     // It ends by selecting the newest draw: the picker stands on it.
-    EXPECT_EQ(ws.current.date, day(2005, 2, 12));
-    EXPECT_EQ(ws.endPicker.value, dayCountFromCivil({2005, 2, 12}));
-    EXPECT_EQ(ws.tipDrawCaption, ws.drawCaption);
-    EXPECT_EQ(ws.responseBuffer, "");
+    EXPECT_EQ(ws.drawWindow.current.date, day(2005, 2, 12));
+    EXPECT_EQ(ws.drawWindow.endPicker.value, dayCountFromCivil({2005, 2, 12}));
+    EXPECT_EQ(ws.view.tipDrawCaption, ws.view.drawCaption);
+    EXPECT_EQ(ws.run.responseBuffer, "");
 }
 
 TEST_F(InternetUpdateTest, AMessageEndsTheUpdateAndIsShownWhole) {
@@ -202,7 +209,7 @@ TEST_F(InternetUpdateTest, AMessageEndsTheUpdateAndIsShownWhole) {
     EXPECT_EQ(result.message, shown);
     EXPECT_EQ(ui.messages, Dates{shown});
     EXPECT_EQ(storedDraws().size(), 2u); // the line before the message stays
-    EXPECT_EQ(ws.responseBuffer, body);
+    EXPECT_EQ(ws.run.responseBuffer, body);
 
     // "Mitteilung" after a good last line is no message; "mitteilung" is none either.
     for (const char* notAMessage : {"x,5,17,23,40,51,3;Mitteilung", "mitteilung\r\n"}) {
@@ -238,15 +245,15 @@ TEST_F(InternetUpdateTest, ThreeConnectionFailuresInARowEndItAndSayWhatToDo) {
     const std::string& text = ui.messages.front();
     for (const char* part : {"http://127.0.0.1:8754", "CSV", "kavanto-drawservice", "--demo"})
         EXPECT_NE(text.find(part), std::string::npos) << part;
-    EXPECT_FALSE(ws.updateRunning);
-    EXPECT_EQ(openHandlesTo(ws.drawFile().path()), 0);
+    EXPECT_FALSE(ws.run.updateRunning);
+    EXPECT_EQ(openHandlesTo(drawFileOf(ws.program).path()), 0);
 }
 
 TEST_F(InternetUpdateTest, TheStopButtonEndsItBeforeTheNextRequest) {
     writeDraws({DrawRecord::seed()});
     client.answer = [&](const HttpRequest& r) {
         if (dateOf(r) == "20050213")
-            ws.updateStopShown = false; // clicked while this request runs
+            ws.run.updateStopShown = false; // clicked while this request runs
         return answerWith(200, "x,5,17,23,40,51,3;");
     };
     const UpdateResult result = update();
@@ -267,17 +274,23 @@ TEST_F(InternetUpdateTest, WhileItRunsNothingElseWritesTheDrawFile) {
     const auto csv = folder.path() / "draws.csv";
     writeBytes(csv, "2005-02-12,1,2,3,4,5,6\n");
     std::vector<UpdateEnd> nested;
-    ws.internetUpdate = [&](Workspace& w) {
-        nested.push_back(updateDrawDatabase(w, client, parameters).end);
+    ws.program.internetUpdate = [&] {
+        nested.push_back(updateDrawDatabase(ws.program, ws.options, ws.ticket, ws.drawWindow,
+                                            ws.run, ws.view, client, parameters)
+                             .end);
     };
     client.answer = [&](const HttpRequest&) {
-        nested.push_back(updateDrawDatabase(ws, client, parameters).end);
+        nested.push_back(updateDrawDatabase(ws.program, ws.options, ws.ticket, ws.drawWindow,
+                                            ws.run, ws.view, client, parameters)
+                             .end);
         ui.yesNoAnswers = {true};
-        rebuildDrawDatabase(ws); // its own command: nothing happens, nothing is asked
+        rebuildDrawDatabase(ws.program, ws.ticket, ws.drawWindow, ws.run,
+                            ws.view); // its own command: nothing happens, nothing is asked
         ui.drawAnswers = {draw(day(2005, 2, 12), {1, 2, 3, 4, 5}, 6)};
         for (auto writer : std::initializer_list<std::function<void()>>{
-                 [&] { enterDraw(ws); }, [&] { deleteCurrentDraw(ws); },
-                 [&] { importDrawsFromCsv(ws, csv, ConflictChoice::Replace); }}) {
+                 [&] { enterDraw(ws.program, ws.ticket, ws.drawWindow, ws.run, ws.view); },
+                 [&] { deleteCurrentDraw(ws.program, ws.ticket, ws.drawWindow, ws.run, ws.view); },
+                 [&] { importDrawsFromCsv(ws.program, ws.run, csv, ConflictChoice::Replace); }}) {
             try {
                 writer();
                 ADD_FAILURE() << "a writer ran during the update";
@@ -299,9 +312,9 @@ TEST_F(InternetUpdateTest, ABadProxyPortOrAddressRestoresTheIdleStateAndReports)
     for (const char* port : {"abc", "", "8o"}) {
         ws.options.proxyPort = port;
         EXPECT_THROW(update(), std::runtime_error) << port;
-        EXPECT_FALSE(ws.updateRunning);
-        EXPECT_FALSE(ws.updateStopShown);
-        EXPECT_EQ(openHandlesTo(ws.drawFile().path()), 0);
+        EXPECT_FALSE(ws.run.updateRunning);
+        EXPECT_FALSE(ws.run.updateStopShown);
+        EXPECT_EQ(openHandlesTo(drawFileOf(ws.program).path()), 0);
     }
     // A port out of range matters only with a proxy host.
     ws.options.proxyPort = "70000";
@@ -319,19 +332,19 @@ TEST_F(InternetUpdateTest, ABadProxyPortOrAddressRestoresTheIdleStateAndReports)
         EXPECT_NE(std::string(e.what()).find("draws.example"), std::string::npos);
     }
     EXPECT_TRUE(client.requests.empty());
-    EXPECT_FALSE(ws.updateRunning);
+    EXPECT_FALSE(ws.run.updateRunning);
 }
 
 TEST_F(InternetUpdateTest, AnEmptyFileStartsAfterTheEndDateAndAMissingOneIsCreated) {
-    ws.endPicker.set(dayCountFromCivil({2005, 2, 19}));
+    ws.drawWindow.endPicker.set(dayCountFromCivil({2005, 2, 19}));
     update();
     EXPECT_EQ(client.dates(), (Dates{"20050220", "20050226", "20050227"}));
-    EXPECT_TRUE(ws.drawFile().exists());
+    EXPECT_TRUE(drawFileOf(ws.program).exists());
     EXPECT_TRUE(storedDraws().empty());
 }
 
 TEST_F(InternetUpdateTest, TheFirstStartFillsTheFileFromTheService) {
-    installInternetUpdate(ws, client, parameters);
+    ws.installInternetUpdate(client, parameters);
     client.answer = [&](const HttpRequest& r) {
         // The service knows the Sunday draws only.
         const auto date = *parseCompactDate(dateOf(r));
@@ -347,16 +360,16 @@ TEST_F(InternetUpdateTest, TheFirstStartFillsTheFileFromTheService) {
     ASSERT_EQ(stored.size(), 4u);
     EXPECT_EQ(stored[0], DrawRecord::seed());
     EXPECT_EQ(stored[3].date, day(2005, 2, 27));
-    EXPECT_EQ(ws.endPicker.value, ws.today());
+    EXPECT_EQ(ws.drawWindow.endPicker.value, ws.program.today());
 }
 
 class RebuildTest : public InternetUpdateTest {
 protected:
     RebuildTest() {
         setToday(2010, 2, 14);
-        installInternetUpdate(ws, client, parameters);
+        ws.installInternetUpdate(client, parameters);
         writeDraws({DrawRecord::seed(), draw(day(2005, 2, 13), {1, 2, 3, 4, 5}, 6)});
-        ws.endPicker.set(dayCountFromCivil({2010, 1, 6}));
+        ws.drawWindow.endPicker.set(dayCountFromCivil({2010, 1, 6}));
     }
     std::filesystem::path backup() const { return folder.path() / kRebuildBackupName; }
 };
@@ -366,7 +379,7 @@ TEST_F(RebuildTest, AsksThenRebuildsFromTheEndDateWalkingToSaturdaysAndSundays) 
     client.answer = [&](const HttpRequest& r) {
         return dateOf(r) == "20100131" ? answerWith(200, "x,1,2,3,4,5,6;") : answerWith(200);
     };
-    rebuildDrawDatabase(ws);
+    rebuildDrawDatabase(ws.program, ws.ticket, ws.drawWindow, ws.run, ws.view);
     EXPECT_EQ(ui.questions, Dates{"Wollen Sie wirklich alle Ziehungsdaten löschen und dies ab "
                                   "dem 06.01.2010 aus dem Internet neu aufbauen??"});
     EXPECT_EQ(client.dates(), (Dates{"20100112", "20100118", "20100124", "20100130", "20100131",
@@ -377,30 +390,31 @@ TEST_F(RebuildTest, AsksThenRebuildsFromTheEndDateWalkingToSaturdaysAndSundays) 
 }
 
 TEST_F(RebuildTest, AnyAnswerButYesChangesNothing) {
-    const std::string before = readBytes(ws.drawFile().path());
-    rebuildDrawDatabase(ws);
+    const std::string before = readBytes(drawFileOf(ws.program).path());
+    rebuildDrawDatabase(ws.program, ws.ticket, ws.drawWindow, ws.run, ws.view);
     EXPECT_EQ(ui.questions.size(), 1u);
     EXPECT_TRUE(client.requests.empty());
-    EXPECT_EQ(readBytes(ws.drawFile().path()), before);
+    EXPECT_EQ(readBytes(drawFileOf(ws.program).path()), before);
 }
 
 TEST_F(RebuildTest, WithoutAReachableServiceTheOldDrawsComeBack) {
-    const std::string before = readBytes(ws.drawFile().path());
+    const std::string before = readBytes(drawFileOf(ws.program).path());
     ui.yesNoAnswers = {true};
     client.answer = [&](const HttpRequest&) { return failureOf(F::Connection); };
-    rebuildDrawDatabase(ws);
+    rebuildDrawDatabase(ws.program, ws.ticket, ws.drawWindow, ws.run, ws.view);
     EXPECT_EQ(client.requests.size(), 3u);
-    EXPECT_EQ(readBytes(ws.drawFile().path()), before);
+    EXPECT_EQ(readBytes(drawFileOf(ws.program).path()), before);
     EXPECT_FALSE(std::filesystem::exists(backup()));
     ASSERT_EQ(ui.messages.size(), 2u); // the service is unreachable; the draws are back
     EXPECT_NE(ui.messages[1].find("wiederhergestellt"), std::string::npos);
-    EXPECT_EQ(ws.current.date, day(2005, 2, 13)); // shown again
+    EXPECT_EQ(ws.drawWindow.current.date, day(2005, 2, 13)); // shown again
 
     // An error inside the update brings them back too, and the error is passed on.
     ui.yesNoAnswers = {true};
     ws.options.proxyPort = "x";
-    EXPECT_THROW(rebuildDrawDatabase(ws), std::runtime_error);
-    EXPECT_EQ(readBytes(ws.drawFile().path()), before);
+    EXPECT_THROW(rebuildDrawDatabase(ws.program, ws.ticket, ws.drawWindow, ws.run, ws.view),
+                 std::runtime_error);
+    EXPECT_EQ(readBytes(drawFileOf(ws.program).path()), before);
     EXPECT_FALSE(std::filesystem::exists(backup()));
 }
 

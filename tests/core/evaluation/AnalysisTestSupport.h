@@ -2,8 +2,8 @@
 #pragma once
 
 #include "app/Workspace.h"
+#include "commands/AnalysisControl.h"
 #include "draws/DrawFile.h"
-#include "evaluation/AnalysisControl.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TemporaryFolder.h"
 
@@ -26,14 +26,14 @@ class StoppingWorkspace : public ScriptedInteraction {
 public:
     StoppingWorkspace(const std::vector<DrawRecord>& draws, int stopAt) : stopAt_(stopAt) {
         DrawFile(folder.path()).replace(draws);
-        ws.evaluationSwitch = true;
-        ws.todayProvider = [] { return dayCountFromCivil({2024, 6, 1}); };
-        ws.startPicker.set(roundToDay(draws.front().date));
+        ws.ticket.evaluationSwitch = true;
+        ws.program.todayProvider = [] { return dayCountFromCivil({2024, 6, 1}); };
+        ws.drawWindow.startPicker.set(roundToDay(draws.front().date));
     }
 
     void processPendingInput() override {
-        if (ws.analysis.running() && ++calls_ == stopAt_)
-            requestAnalysisStop(ws);
+        if (ws.run.analysis.running() && ++calls_ == stopAt_)
+            requestAnalysisStop(ws.run, ws.view);
     }
 
     TemporaryFolder folder;

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "evaluation/Backtest.h"
+#include "commands/Backtest.h"
 
 #include "BaselineAnalyses.h"
 #include "evaluation/AnalysisTestSupport.h"
+#include "evaluation/BacktestReport.h"
+#include "model/Controls.h"
 #include "support/WorkspaceFixture.h"
 
 namespace kav::test {
@@ -22,7 +24,7 @@ std::vector<std::string> cells(const Workspace& ws) {
     std::vector<std::string> texts;
     for (int r = 0; r < TipSheet::kRows; ++r)
         for (int c = 0; c < TipSheet::kColumns; ++c)
-            texts.push_back(ws.sheet.cell(r, c));
+            texts.push_back(ws.ticket.sheet.cell(r, c));
     return texts;
 }
 
@@ -30,21 +32,21 @@ class Backtest : public WorkspaceTest {
 protected:
     Backtest() {
         writeDraws(history());
-        ws.options.setCheckBox(20, true);
+        ws.options.setChecked(CheckBox::ShowNumberList, true);
     }
 
     BacktestResult runFrom(DayCount start, const std::string& lucky = "815") {
-        ws.endPicker.set(start);
+        ws.drawWindow.endPicker.set(start);
         ui.yesNoAnswers = {true};
         ui.textAnswers = {lucky};
-        return BitBtn9Click(ws);
+        return BitBtn9Click(ws.program, ws.options, ws.ticket, ws.drawWindow, ws.run, ws.view);
     }
 
     std::filesystem::path report() const { return folder.path() / "Test.rtf"; }
 };
 
 TEST_F(Backtest, StartedOnTodayReportsZerosAndNoDraw) {
-    const BacktestResult result = runFrom(ws.today());
+    const BacktestResult result = runFrom(ws.program.today());
     ASSERT_TRUE(result.completed);
     EXPECT_EQ(result.draws, 0);
     EXPECT_EQ(ui.questions.front(),
@@ -63,14 +65,14 @@ TEST_F(Backtest, StartedOnTodayReportsZerosAndNoDraw) {
     EXPECT_EQ(result.report, expected);
     EXPECT_EQ(readBytes(report()), expected);
     EXPECT_EQ(ui.opened, std::vector<std::string>{report().string()});
-    EXPECT_TRUE(ws.options.checkBox(20));
-    EXPECT_EQ(ws.status.panel1, "Glückszahl 815 gesetzt");
+    EXPECT_TRUE(ws.options.checked(CheckBox::ShowNumberList));
+    EXPECT_EQ(ws.view.status.panel1, "Glückszahl 815 gesetzt");
 }
 
 TEST_F(Backtest, AReportLineHoldsTheClassesTabSeparated) {
     HitClassTable classes{};
     classes[2] = {3, 1, 0};
-    const std::vector<std::string> lines = backtestReportLines(ws.messages, classes, 7, 12);
+    const std::vector<std::string> lines = backtestReportLines(ws.program.messages, classes, 7, 12);
     ASSERT_EQ(lines.size(), 9u);
     EXPECT_EQ(lines[4], "2x\t=> 3\t\t=> 1\t\t=> 0");
     EXPECT_EQ(lines[8], "\nZiehungen : 7      Tipp: 12 => 84Reihen");
@@ -103,17 +105,17 @@ TEST_F(Backtest, EqualsTheReplayThatReadsTheFileAtEveryStep) {
 
         ScriptedInteraction quiet;
         Workspace reference(folder.path(), quiet);
-        reference.evaluationSwitch = true;
-        reference.todayProvider = ws.todayProvider;
+        reference.ticket.evaluationSwitch = true;
+        reference.program.todayProvider = ws.program.todayProvider;
         reference.options = ws.options;
-        reference.options.setCheckBox(20, false);
-        reference.startPicker = ws.startPicker;
+        reference.options.setChecked(CheckBox::ShowNumberList, false);
+        reference.drawWindow.startPicker = ws.drawWindow.startPicker;
         const bench::BacktestTotals replay = bench::baselineBacktest(reference, start, 815);
         EXPECT_EQ(result.draws, replay.draws);
         EXPECT_EQ(result.classes, replay.classes);
         EXPECT_EQ(sheet, cells(reference));
         // The last week evaluates the newest draw's tips against the newest draw itself.
-        EXPECT_EQ(ws.current.date, draws.back().date);
+        EXPECT_EQ(ws.drawWindow.current.date, draws.back().date);
         int rows = 0;
         for (const auto& counters : result.classes)
             rows += counters[0] + counters[1];
@@ -125,7 +127,7 @@ TEST_F(Backtest, TheNumberListOptionComesBackAfterAnError) {
     const BacktestResult mistyped = runFrom(dayOf(history()[20]), "viele");
     EXPECT_FALSE(mistyped.completed);
     EXPECT_EQ(ui.errors, std::vector<std::string>{"Fehler bei Eingabe der Zufallszahl"});
-    EXPECT_TRUE(ws.options.checkBox(20));
+    EXPECT_TRUE(ws.options.checked(CheckBox::ShowNumberList));
     EXPECT_FALSE(std::filesystem::exists(report()));
 
     // A report that cannot be written names the lucky number and then the reason.
@@ -136,42 +138,44 @@ TEST_F(Backtest, TheNumberListOptionComesBackAfterAnError) {
     ASSERT_EQ(ui.errors.size(), 1u);
     EXPECT_EQ(ui.errors[0].rfind("Fehler bei Eingabe der Zufallszahl\n", 0), 0u) << ui.errors[0];
     EXPECT_NE(ui.errors[0].find("Test.rtf"), std::string::npos) << ui.errors[0];
-    EXPECT_TRUE(ws.options.checkBox(20));
-    EXPECT_FALSE(ws.analysis.running());
+    EXPECT_TRUE(ws.options.checked(CheckBox::ShowNumberList));
+    EXPECT_FALSE(ws.run.analysis.running());
 }
 
 TEST_F(Backtest, AnswerNoLeavesEverythingAsItWas) {
-    ws.endPicker.set(dayOf(history()[3]));
-    ws.current.index = 7;
+    ws.drawWindow.endPicker.set(dayOf(history()[3]));
+    ws.drawWindow.current.index = 7;
     ui.yesNoAnswers = {false};
-    const BacktestResult result = BitBtn9Click(ws);
+    const BacktestResult result =
+        BitBtn9Click(ws.program, ws.options, ws.ticket, ws.drawWindow, ws.run, ws.view);
     EXPECT_FALSE(result.completed);
     EXPECT_EQ(ui.questions.size(), 1u);
-    EXPECT_EQ(ws.current.index, 7);
-    EXPECT_TRUE(ws.options.checkBox(20));
+    EXPECT_EQ(ws.drawWindow.current.index, 7);
+    EXPECT_TRUE(ws.options.checked(CheckBox::ShowNumberList));
 }
 
 TEST(BacktestStop, EndsAfterTheWeekWithoutAReportAndPutsEverythingBack) {
     StoppingWorkspace user(history(), 4); // inside the first week's tip calculation
     Workspace& ws = user.ws;
-    ws.options.setCheckBox(20, true);
-    ws.endPicker.set(roundToDay(history()[2].date));
+    ws.options.setChecked(CheckBox::ShowNumberList, true);
+    ws.drawWindow.endPicker.set(roundToDay(history()[2].date));
     user.yesNoAnswers = {true};
     user.textAnswers = {std::string("4711")};
 
-    const BacktestResult result = BitBtn9Click(ws);
+    const BacktestResult result =
+        BitBtn9Click(ws.program, ws.options, ws.ticket, ws.drawWindow, ws.run, ws.view);
     EXPECT_TRUE(result.stopped);
     EXPECT_FALSE(result.completed);
     EXPECT_FALSE(std::filesystem::exists(user.folder.path() / "Test.rtf"));
     EXPECT_TRUE(user.opened.empty());
-    EXPECT_TRUE(ws.options.checkBox(20));
-    EXPECT_FALSE(ws.analysis.running());
-    EXPECT_FALSE(ws.running);
-    EXPECT_TRUE(ws.evaluationSwitch);
-    EXPECT_EQ(ws.startButtonCaption, "Tipps berechnen");
-    EXPECT_EQ(ws.status.panel1, "Analyse abgebrochen, es wurde kein Bericht geschrieben.");
+    EXPECT_TRUE(ws.options.checked(CheckBox::ShowNumberList));
+    EXPECT_FALSE(ws.run.analysis.running());
+    EXPECT_FALSE(ws.run.running);
+    EXPECT_TRUE(ws.ticket.evaluationSwitch);
+    EXPECT_EQ(ws.view.startButtonCaption, "Tipps berechnen");
+    EXPECT_EQ(ws.view.status.panel1, "Analyse abgebrochen, es wurde kein Bericht geschrieben.");
     // The tip calculation stopped after its attempt: the draw of that week is current.
-    EXPECT_EQ(ws.current.date, history()[2].date);
+    EXPECT_EQ(ws.drawWindow.current.date, history()[2].date);
     EXPECT_TRUE(user.errors.empty());
 }
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "evaluation/ChanceComparison.h"
 
-#include "stats/Chart.h"
+#include "model/Chart.h"
 
 #include <gtest/gtest.h>
 

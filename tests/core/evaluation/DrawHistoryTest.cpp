@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "evaluation/DrawHistory.h"
+#include "commands/DrawHistoryAnalysis.h"
 
 #include "BaselineAnalyses.h"
 #include "base/IntegerText.h"
 #include "evaluation/AnalysisTestSupport.h"
+#include "evaluation/DrawHistoryReport.h"
 #include "support/WorkspaceFixture.h"
 
 #include <numeric>
@@ -31,16 +32,16 @@ int sum(const MatchTable& table) {
 class DrawHistory : public WorkspaceTest {
 protected:
     DrawHistory() {
-        ws.startPicker.set(roundToDay(history().front().date));
-        ws.windowStart = ws.startPicker.value;
+        ws.drawWindow.startPicker.set(roundToDay(history().front().date));
+        ws.drawWindow.windowStart = ws.drawWindow.startPicker.value;
     }
 
     DrawHistoryResult runFrom(double date, std::optional<std::string> threshold,
                               std::deque<bool> answers = {true}) {
-        ws.endPicker.set(roundToDay(date));
+        ws.drawWindow.endPicker.set(roundToDay(date));
         ui.yesNoAnswers = std::move(answers);
         ui.textAnswers = {std::move(threshold)};
-        return BitBtn19Click(ws);
+        return BitBtn19Click(ws.program, ws.ticket, ws.drawWindow, ws.run, ws.view);
     }
 
     std::filesystem::path report() const { return folder.path() / "Test.rtf"; }
@@ -81,12 +82,12 @@ TEST_F(DrawHistory, WithoutRepeatsNothingIsAskedAndTableASumsToTheComparedPairs)
     // The end state: row 1 holds the last analysed draw, the newest draw is current, the
     // status bar shows the last bound and date.
     EXPECT_EQ(row(0), (std::array<std::string, 6>{"9", "12", "25", "38", "45", "8"}));
-    EXPECT_EQ(ws.current.index, kWeeks - 1);
-    EXPECT_EQ(ws.status.panel0, "25.05.2024");
-    EXPECT_EQ(ws.status.panel1, "18.05.2024");
-    EXPECT_TRUE(ws.chart.points.empty());
-    EXPECT_EQ(ws.activePage, Page::TipOverview);
-    EXPECT_FALSE(ws.analysis.running());
+    EXPECT_EQ(ws.drawWindow.current.index, kWeeks - 1);
+    EXPECT_EQ(ws.view.status.panel0, "25.05.2024");
+    EXPECT_EQ(ws.view.status.panel1, "18.05.2024");
+    EXPECT_TRUE(ws.view.chart.points.empty());
+    EXPECT_EQ(ws.view.activePage, Page::TipOverview);
+    EXPECT_FALSE(ws.run.analysis.running());
 }
 
 TEST_F(DrawHistory, StartedOnTheNewestDrawItRunsOnceAndMeetsItself) {
@@ -108,8 +109,8 @@ TEST_F(DrawHistory, NoInTheMiddleEndsWithoutAReport) {
     EXPECT_TRUE(ui.opened.empty());
     // Row 1 holds the repeating draw; the draw it repeats is the current draw's date.
     EXPECT_EQ(row(0)[5], "9");
-    EXPECT_EQ(ws.current.date, history()[3].date);
-    EXPECT_FALSE(ws.analysis.running());
+    EXPECT_EQ(ws.drawWindow.current.date, history()[3].date);
+    EXPECT_FALSE(ws.run.analysis.running());
 }
 
 TEST_F(DrawHistory, EqualsTheAnalysisThatReadsTheFileEveryWeek) {
@@ -119,51 +120,52 @@ TEST_F(DrawHistory, EqualsTheAnalysisThatReadsTheFileEveryWeek) {
     writeDraws(draws);
     // A locked row below row 1 stays through the clearing; it holds 37 twice.
     setRow(2, {"37", "37", "26", "4", "15", "2"});
-    ws.sheet.setLocked(2, true);
+    ws.ticket.sheet.setLocked(2, true);
     const DrawHistoryResult result =
         runFrom(history()[2].date, std::string("6"), {true, true, true});
     ASSERT_TRUE(result.completed);
 
     ScriptedInteraction quiet;
     Workspace reference(folder.path(), quiet);
-    reference.evaluationSwitch = true;
-    reference.startPicker = ws.startPicker;
-    reference.endPicker.set(roundToDay(history()[2].date));
+    reference.ticket.evaluationSwitch = true;
+    reference.drawWindow.startPicker = ws.drawWindow.startPicker;
+    reference.drawWindow.endPicker.set(roundToDay(history()[2].date));
     for (int c = 0; c < 6; ++c)
-        reference.sheet.setCell(2, c, row(2)[static_cast<std::size_t>(c)]);
-    reference.sheet.setLocked(2, true);
+        reference.ticket.sheet.setCell(2, c, row(2)[static_cast<std::size_t>(c)]);
+    reference.ticket.sheet.setLocked(2, true);
     const bench::HistoryTables tables = bench::baselineDrawHistory(reference);
     EXPECT_EQ(result.earlier, tables.earlier);
     EXPECT_EQ(result.next, tables.next);
     // The repeat, and the draw holding 4 twice against both draws of 4, 15, 26, 37, 48.
     EXPECT_EQ(result.earlier[5], 3);
-    EXPECT_EQ(ws.current.date, reference.current.date);
-    EXPECT_EQ(ws.comparison.hitCount, reference.comparison.hitCount);
+    EXPECT_EQ(ws.drawWindow.current.date, reference.drawWindow.current.date);
+    EXPECT_EQ(ws.ticket.comparison.hitCount, reference.ticket.comparison.hitCount);
 }
 
 TEST_F(DrawHistory, AThresholdThatIsNoNumberEndsItAfterTheSelection) {
     writeDraws(history());
     EXPECT_THROW(runFrom(history()[5].date - 2.0, std::string("x")), ConversionError);
-    EXPECT_EQ(ws.current.date, history()[5].date);
+    EXPECT_EQ(ws.drawWindow.current.date, history()[5].date);
     EXPECT_FALSE(std::filesystem::exists(report()));
 }
 
 TEST(DrawHistoryStop, EndsAfterTheDrawInProgressWithoutAReport) {
     StoppingWorkspace user(history(), 3);
     Workspace& ws = user.ws;
-    ws.endPicker.set(roundToDay(history()[4].date));
+    ws.drawWindow.endPicker.set(roundToDay(history()[4].date));
     user.yesNoAnswers = {true};
     user.textAnswers = {std::string("5")};
 
-    const DrawHistoryResult result = BitBtn19Click(ws);
+    const DrawHistoryResult result =
+        BitBtn19Click(ws.program, ws.ticket, ws.drawWindow, ws.run, ws.view);
     EXPECT_TRUE(result.stopped);
     EXPECT_FALSE(std::filesystem::exists(user.folder.path() / "Test.rtf"));
-    EXPECT_FALSE(ws.analysis.running());
+    EXPECT_FALSE(ws.run.analysis.running());
     // Three draws were analysed; row 1 holds the third, the draw after it is current.
-    EXPECT_EQ(ws.sheet.cell(0, 5), std::to_string(history()[6].key()));
-    EXPECT_EQ(ws.current.date, history()[7].date);
-    EXPECT_EQ(ws.current.index, 7);
-    EXPECT_EQ(ws.status.panel1, "Analyse abgebrochen, es wurde kein Bericht geschrieben.");
+    EXPECT_EQ(ws.ticket.sheet.cell(0, 5), std::to_string(history()[6].key()));
+    EXPECT_EQ(ws.drawWindow.current.date, history()[7].date);
+    EXPECT_EQ(ws.drawWindow.current.index, 7);
+    EXPECT_EQ(ws.view.status.panel1, "Analyse abgebrochen, es wurde kein Bericht geschrieben.");
 }
 
 } // namespace

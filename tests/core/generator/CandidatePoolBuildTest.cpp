@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "generator/CandidatePoolBuild.h"
+#include "commands/CandidatePoolBuild.h"
 
 #include "GeneratorTestSupport.h"
 #include "StatisticsTestDraws.h"
 #include "app/Workspace.h"
+#include "model/Controls.h"
 #include "support/ScriptedInteraction.h"
 
 #include <gtest/gtest.h>
@@ -16,18 +17,22 @@ using test::reference;
 class PoolBuildTest : public ::testing::Test {
 protected:
     PoolBuildTest() {
-        ws.startPicker.set(kMinimumPickerDate);
-        ws.endPicker.set(static_cast<DayCount>(test::week(3)));
+        ws.drawWindow.startPicker.set(kMinimumPickerDate);
+        ws.drawWindow.endPicker.set(static_cast<DayCount>(test::week(3)));
     }
 
-    CandidatePool build() { return buildCandidatePool(ws, draws, references); }
+    CandidatePool build() {
+        return buildCandidatePool(ws.program, ws.options, ws.ticket, ws.drawWindow, ws.run, ws.view,
+                                  draws, references);
+    }
 
-    void only(std::initializer_list<int> boxes) {
+    void only(std::initializer_list<CheckBox> boxes) {
         test::switchOffPreferences(ws.options);
-        for (int box : {4, 5, 23})
-            ws.options.setCheckBox(box, false);
-        for (int box : boxes)
-            ws.options.setCheckBox(box, true);
+        for (CheckBox box :
+             {CheckBox::LastDrawLimit, CheckBox::SecondLastDrawLimit, CheckBox::ThirdLastDrawLimit})
+            ws.options.setChecked(box, false);
+        for (CheckBox box : boxes)
+            ws.options.setChecked(box, true);
     }
 
     test::ScriptedInteraction ui;
@@ -60,8 +65,8 @@ TEST_F(PoolBuildTest, DefaultOptions) {
 }
 
 TEST_F(PoolBuildTest, EqualCountsPutEveryNumberInEveryNumberBand) {
-    ws.endPicker.set(kMinimumPickerDate); // no draw in the window: all counts equal
-    only({2, 10, 14});
+    ws.drawWindow.endPicker.set(kMinimumPickerDate); // no draw in the window: all counts equal
+    only({CheckBox::FrequentNumbers, CheckBox::OverdueNumbers, CheckBox::RareNumbers});
     const std::array<int, 55> w = build().weights();
     for (int n = 1; n <= 54; ++n)
         EXPECT_EQ(w[static_cast<std::size_t>(n)], 3 + 3 + 3 + 1) << n;
@@ -75,27 +80,27 @@ TEST_F(PoolBuildTest, GroupBandsAppendWholeRunsAndSkipGroupsNeverDrawn) {
                               {3, {10, 11, 20, 30, 40}, 1}});
     // Pairs 1..4 three times, 10 once, the rest never: frequent 2 < count <= 3, rare
     // 0 < count <= 1.
-    only({1, 11, 15});
+    only({CheckBox::FrequentPairs, CheckBox::RarePairs, CheckBox::PreferredNumbersOnly});
     EXPECT_EQ(build().entries(), (std::vector<int>{1, 2, 2, 3, 3, 4, 4, 5, 10, 11}));
     // Triples 1..3 three times: frequent band 2 < count <= 3; the rare band (0 < count
     // <= 1) is empty.
-    only({6, 12, 15});
+    only({CheckBox::FrequentTriples, CheckBox::RareTriples, CheckBox::PreferredNumbersOnly});
     EXPECT_EQ(build().entries(), (std::vector<int>{1, 2, 3, 2, 3, 4, 3, 4, 5}));
 }
 
 TEST_F(PoolBuildTest, OnlyPreferredNumbersWithoutPreferencesLeaveThePoolEmpty) {
-    only({15});
+    only({CheckBox::PreferredNumbersOnly});
     EXPECT_TRUE(build().empty());
 }
 
 TEST_F(PoolBuildTest, DateNumbersOptions) {
-    only({30});
+    only({CheckBox::FewerDateNumbers});
     CandidatePool pool = build();
     EXPECT_EQ(pool.distinctNumbers(), 23);
     EXPECT_EQ(pool.weights()[31], 0);
     EXPECT_EQ(pool.weights()[32], 1);
 
-    only({29});
+    only({CheckBox::AvoidMonthNumbers});
     pool = build();
     EXPECT_EQ(pool.size(), 42u);
     EXPECT_EQ(pool.weights()[12], 0);
@@ -103,9 +108,9 @@ TEST_F(PoolBuildTest, DateNumbersOptions) {
 }
 
 TEST_F(PoolBuildTest, DrawLimitsOfZeroRemoveThatDrawsNumbers) {
-    only({5, 23});
-    ws.options.setUpDown(5, 0);
-    ws.options.setUpDown(11, 1);
+    only({CheckBox::SecondLastDrawLimit, CheckBox::ThirdLastDrawLimit});
+    ws.options.setValue(UpDown::SecondLastDrawLimit, 0);
+    ws.options.setValue(UpDown::ThirdLastDrawLimit, 1);
     const std::array<int, 55> w = build().weights();
     for (int n : {1, 2, 3, 4, 6})
         EXPECT_EQ(w[static_cast<std::size_t>(n)], 0) << n;
@@ -114,7 +119,7 @@ TEST_F(PoolBuildTest, DrawLimitsOfZeroRemoveThatDrawsNumbers) {
 
 TEST_F(PoolBuildTest, NeighboursOfTheLastDraw) {
     references.last = reference({1, 17, 19, 40, 54}, 3);
-    only({19});
+    only({CheckBox::NeighboursOfLastDraw});
     const std::array<int, 55> w = build().weights();
     EXPECT_EQ(w[18], 1 + 8); // neighbour of 17 and of 19
     EXPECT_EQ(w[2], 1 + 4);
@@ -132,17 +137,18 @@ TEST_F(PoolBuildTest, NeighboursOfTheLastDraw) {
 
 TEST_F(PoolBuildTest, TheLastBandPassStaysInTheStatusBar) {
     struct Case {
-        std::initializer_list<int> boxes;
+        std::initializer_list<CheckBox> boxes;
         const char* status;
     };
     // Frequent numbers at 30 %: counts 0..3, half band Nearest(3 - 0.45) = 3 after 1..4
     // got two entries each. Rare quads: quad 1 twice, quad 2 once, so 0 < count <= 1, one
     // blank before "Max:". Overdue: the half band after 5 and 9..54 got two entries each.
-    for (const Case& c : {Case{{2}, "Min: 3  Max: 3  8"}, Case{{13}, "Min: 0 Max: 1  0"},
-                          Case{{10}, "Min: 4  Max: 4  94"}}) {
+    for (const Case& c : {Case{{CheckBox::FrequentNumbers}, "Min: 3  Max: 3  8"},
+                          Case{{CheckBox::RareQuads}, "Min: 0 Max: 1  0"},
+                          Case{{CheckBox::OverdueNumbers}, "Min: 4  Max: 4  94"}}) {
         only(c.boxes);
         build();
-        EXPECT_EQ(ws.status.panel1, c.status);
+        EXPECT_EQ(ws.view.status.panel1, c.status);
     }
 }
 

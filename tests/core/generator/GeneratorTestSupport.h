@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "app/Options.h"
 #include "base/DayCount.h"
-#include "draws/DrawRecord.h"
 #include "generator/CandidateRow.h"
-#include "generator/Random.h"
 #include "generator/ReferenceDraws.h"
+#include "model/Controls.h"
+#include "model/DrawRecord.h"
+#include "model/Options.h"
+#include "model/Random.h"
 
 #include <array>
 #include <bit>
@@ -29,16 +30,26 @@ inline ReferenceDraw reference(std::array<int, 5> numbers, int key) {
 // Every row rule off and the widest cross-sum range, so that a test switches on only the
 // rule it looks at.
 inline void switchOffRowRules(Options& o) {
-    for (int box : {3, 4, 5, 8, 9, 18, 22, 23, 24, 25, 26, 27, 28, 31})
-        o.setCheckBox(box, false);
-    o.setUpDown(1, 21);
-    o.setUpDown(2, 239);
+    for (CheckBox box :
+         {CheckBox::MaximumOverlap, CheckBox::LastDrawLimit, CheckBox::SecondLastDrawLimit,
+          CheckBox::ForcedPair, CheckBox::DatabaseRule, CheckBox::NoRunsOfThree,
+          CheckBox::MinimumPrimes, CheckBox::ThirdLastDrawLimit, CheckBox::MinimumOverlap,
+          CheckBox::MinimumEven, CheckBox::MinimumOdd, CheckBox::PairwiseOverlap,
+          CheckBox::RecentDrawsRule, CheckBox::KeyCountsAsHit})
+        o.setChecked(box, false);
+    o.setValue(UpDown::CrossSumFrom, 21);
+    o.setValue(UpDown::CrossSumTo, 239);
 }
 
 // The preference options of the "Statistisch" page off: every number once in the pool.
 inline void switchOffPreferences(Options& o) {
-    for (int box : {1, 2, 6, 7, 10, 11, 12, 13, 14, 15, 19, 29, 30})
-        o.setCheckBox(box, false);
+    for (CheckBox box :
+         {CheckBox::FrequentPairs, CheckBox::FrequentNumbers, CheckBox::FrequentTriples,
+          CheckBox::FrequentQuads, CheckBox::OverdueNumbers, CheckBox::RarePairs,
+          CheckBox::RareTriples, CheckBox::RareQuads, CheckBox::RareNumbers,
+          CheckBox::PreferredNumbersOnly, CheckBox::NeighboursOfLastDraw,
+          CheckBox::AvoidMonthNumbers, CheckBox::FewerDateNumbers})
+        o.setChecked(box, false);
 }
 
 // Forty weekly draws from 07.01.2023 with numbers from the generator itself.

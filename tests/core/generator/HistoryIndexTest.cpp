@@ -3,7 +3,7 @@
 
 #include "StatisticsTestDraws.h"
 #include "draws/DrawFile.h"
-#include "generator/Random.h"
+#include "model/Random.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "generator/KeyChoice.h"
+#include "commands/KeyChoice.h"
 
 #include "GeneratorTestSupport.h"
 #include "StatisticsTestDraws.h"
 #include "app/Workspace.h"
+#include "generator/KeyRules.h"
 #include "generator/ReferenceDraws.h"
+#include "model/Controls.h"
 #include "support/ScriptedInteraction.h"
 
 #include <gtest/gtest.h>
@@ -19,19 +21,23 @@ using test::reference;
 class KeyChoiceTest : public ::testing::Test {
 protected:
     KeyChoiceTest() {
-        ws.startPicker.set(kMinimumPickerDate);
-        ws.endPicker.set(static_cast<DayCount>(test::week(30)));
+        ws.drawWindow.startPicker.set(kMinimumPickerDate);
+        ws.drawWindow.endPicker.set(static_cast<DayCount>(test::week(30)));
+    }
+
+    KeyChoice keyChoice() {
+        return KeyChoice(ws.program, ws.options, ws.ticket, ws.drawWindow, ws.run, ws.view, draws);
     }
 
     std::set<int> keysOver(int attempts) {
-        KeyChoice choice(draws);
+        KeyChoice choice = keyChoice();
         std::set<int> keys;
         for (int i = 0; i < attempts; ++i)
-            keys.insert(choice.choose(ws, references));
+            keys.insert(choice.choose(references));
         return keys;
     }
 
-    int chooseOnce() { return KeyChoice(draws).choose(ws, references); }
+    int chooseOnce() { return keyChoice().choose(references); }
 
     test::ScriptedInteraction ui;
     Workspace ws{"", ui};
@@ -59,44 +65,44 @@ TEST(KeyWithExtremeCount, TiesGoToTheHigherKey) {
 }
 
 TEST_F(KeyChoiceTest, RarestKeyTakesTheHigherOfTwoEqualCounts) {
-    ws.options.setRadioGroup1(1);
+    ws.options.setKeyModeItem(1);
     EXPECT_EQ(chooseOnce(), 8);
-    EXPECT_EQ(ws.chart.points.size(), 10u); // the chart shows the key frequency
+    EXPECT_EQ(ws.view.chart.points.size(), 10u); // the chart shows the key frequency
 }
 
 TEST_F(KeyChoiceTest, LongestOutstandingKey) {
     // The last draws carry 9, 6, 5; key 3 was last seen in week 4 and 7 in week 8.
-    ws.options.setRadioGroup1(2);
+    ws.options.setKeyModeItem(2);
     EXPECT_EQ(chooseOnce(), 3);
 }
 
 TEST_F(KeyChoiceTest, AnExcludedStatisticKeyGivesWayToTheNextKeyUpward) {
-    ws.options.setRadioGroup1(2);
-    ws.options.setCheckBox(16, true);
+    ws.options.setKeyModeItem(2);
+    ws.options.setChecked(CheckBox::NoRecentKeys, true);
     references.last.key = 3;
     EXPECT_EQ(chooseOnce(), 4);
     references.secondLast.key = 4;
     EXPECT_EQ(chooseOnce(), 4); // UpDown19 at 1: only the last draw counts
-    ws.options.setUpDown(19, 2);
+    ws.options.setValue(UpDown::RecentKeysCovered, 2);
     EXPECT_EQ(chooseOnce(), 5);
 
-    ws.options.setRadioGroup1(1); // rarest is 8
+    ws.options.setKeyModeItem(1); // rarest is 8
     references = {reference({}, 8), reference({}, 9), reference({}, 0)};
-    ws.options.setUpDown(19, 3);
+    ws.options.setValue(UpDown::RecentKeysCovered, 3);
     EXPECT_EQ(chooseOnce(), 1); // 8, 9 and 0 excluded: wraps past 9
 }
 
 TEST_F(KeyChoiceTest, RandomKeysCoverAllTenWithoutTheExclusion) {
-    ws.options.setRadioGroup1(0);
-    ws.random.setSeed(7);
+    ws.options.setKeyModeItem(0);
+    ws.run.random.setSeed(7);
     EXPECT_EQ(keysOver(500).size(), 10u);
 }
 
 TEST_F(KeyChoiceTest, RandomKeysAvoidTheKeysOfTheCoveredDraws) {
-    ws.options.setRadioGroup1(0);
-    ws.options.setCheckBox(16, true);
-    ws.options.setUpDown(19, 2);
-    ws.random.setSeed(7);
+    ws.options.setKeyModeItem(0);
+    ws.options.setChecked(CheckBox::NoRecentKeys, true);
+    ws.options.setValue(UpDown::RecentKeysCovered, 2);
+    ws.run.random.setSeed(7);
     const std::set<int> keys = keysOver(500);
     EXPECT_FALSE(keys.contains(5));
     EXPECT_FALSE(keys.contains(6));
@@ -105,16 +111,16 @@ TEST_F(KeyChoiceTest, RandomKeysAvoidTheKeysOfTheCoveredDraws) {
 }
 
 TEST_F(KeyChoiceTest, TheStatisticRunsOncePerWindow) {
-    ws.options.setRadioGroup1(2);
-    KeyChoice choice(draws);
+    ws.options.setKeyModeItem(2);
+    KeyChoice choice = keyChoice();
     for (int i = 0; i < 100; ++i)
-        EXPECT_EQ(choice.choose(ws, references), 3);
+        EXPECT_EQ(choice.choose(references), 3);
     EXPECT_EQ(ui.busyChanges.size(), 2u); // one statistic: hourglass on and off
 
     // Moving the end date back changes the answer: in weeks 1..3 only 0, 1 and 2 were
     // drawn, and 9 is the highest of the keys never drawn.
-    ws.endPicker.set(static_cast<DayCount>(test::week(3)));
-    EXPECT_EQ(choice.choose(ws, references), 9);
+    ws.drawWindow.endPicker.set(static_cast<DayCount>(test::week(3)));
+    EXPECT_EQ(choice.choose(references), 9);
     EXPECT_EQ(ui.busyChanges.size(), 4u);
 }
 

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "generator/LateRunAdjustments.h"
 
-#include "app/Options.h"
+#include "model/Controls.h"
+#include "model/Options.h"
 
 #include <gtest/gtest.h>
 
@@ -17,12 +18,13 @@ struct Snapshot {
 };
 
 Snapshot adjustable(const Options& o) {
-    return {o.checkBox(8), o.upDown(4), o.upDown(5), o.upDown(6)};
+    return {o.checked(CheckBox::ForcedPair), o.value(UpDown::LastDrawLimit),
+            o.value(UpDown::SecondLastDrawLimit), o.value(UpDown::DatabaseMatches)};
 }
 
 Options withForcedPair() {
     Options o;
-    o.setCheckBox(8, true);
+    o.setChecked(CheckBox::ForcedPair, true);
     return o;
 }
 
@@ -63,7 +65,8 @@ TEST(LateRunAdjustments, AFullBudgetFiresEachChangeOnceAndTheRestoreUndoesThem) 
     for (int a = 1; a <= 50000; ++a)
         applyLateRunAdjustments(o, a, 50000, 3);
     EXPECT_EQ(adjustable(o), (Snapshot{false, 2, 3, 6}));
-    EXPECT_EQ(o.upDownMaximum(6), 5); // X = 6 is set beyond the spin button's maximum
+    EXPECT_EQ(o.maximum(UpDown::DatabaseMatches),
+              5); // X = 6 is set beyond the spin button's maximum
     saved.restore(o);
     EXPECT_EQ(adjustable(o), (Snapshot{true, 0, 1, 5}));
 }

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "GeneratorTestSupport.h"
-#include "app/CommandGuard.h"
 #include "base/IntegerText.h"
-#include "generator/LuckyNumber.h"
-#include "generator/TipCalculation.h"
+#include "commands/CommandGuard.h"
+#include "commands/DrawReading.h"
+#include "commands/LuckyNumber.h"
+#include "commands/TipCalculation.h"
+#include "generator/NumberList.h"
+#include "model/Controls.h"
 #include "support/WorkspaceFixture.h"
 
 #include <set>
@@ -20,14 +23,14 @@ protected:
     PoolListStep() {
         const std::vector<DrawRecord> draws = fortyDraws();
         writeDraws(draws);
-        ws.endPicker.set(roundToDay(draws.back().date));
-        ws.options.setUpDown(8, 12);
-        ws.options.setRadioGroup1(0);
+        ws.drawWindow.endPicker.set(roundToDay(draws.back().date));
+        ws.options.setValue(UpDown::RowsToCompute, 12);
+        ws.options.setKeyModeItem(0);
     }
 
     Sheet runWithSeed(std::uint32_t seed) {
-        ws.random.setSeed(seed);
-        Label28Click(ws);
+        ws.run.random.setSeed(seed);
+        Label28Click(ws.program, ws.options, ws.ticket, ws.drawWindow, ws.run, ws.view);
         return sheet();
     }
     Sheet sheet() const {
@@ -40,7 +43,7 @@ protected:
         std::set<int> numbers;
         for (int r = 0; r < TipSheet::kRows; ++r)
             for (int c = 0; c < 5; ++c)
-                if (const auto n = parseInteger(ws.sheet.cell(r, c)))
+                if (const auto n = parseInteger(ws.ticket.sheet.cell(r, c)))
                     numbers.insert(*n);
         return numbers;
     }
@@ -48,9 +51,9 @@ protected:
         return {PoolListAnswer::Calculate, boxes};
     }
     void expectIdleAfterTheRun() const {
-        EXPECT_EQ(ws.startButtonCaption, "Tipps berechnen");
-        EXPECT_TRUE(ws.evaluationSwitch);
-        EXPECT_FALSE(ws.running);
+        EXPECT_EQ(ws.view.startButtonCaption, "Tipps berechnen");
+        EXPECT_TRUE(ws.ticket.evaluationSwitch);
+        EXPECT_FALSE(ws.run.running);
         ASSERT_FALSE(ui.busyChanges.empty());
         EXPECT_FALSE(ui.busyChanges.back());
         EXPECT_EQ(std::count(ui.busyChanges.begin(), ui.busyChanges.end(), true),
@@ -60,7 +63,7 @@ protected:
 
 TEST_F(PoolListStep, OkKeepsThePoolAndTheDialogShowsItUnderTheNormalCursor) {
     const Sheet withoutDialog = runWithSeed(1);
-    ws.options.setCheckBox(20, true);
+    ws.options.setChecked(CheckBox::ShowNumberList, true);
     ui.busyChanges.clear();
     ui.poolAnswers.push_back({PoolListAnswer::Keep, {}});
     EXPECT_EQ(runWithSeed(1), withoutDialog);
@@ -79,7 +82,7 @@ TEST_F(PoolListStep, OkKeepsThePoolAndTheDialogShowsItUnderTheNormalCursor) {
     NumberBoxes shown;
     showPool(shown, q.weights);
     std::vector<int> expected;
-    const DrawRecord lastDraw = ws.drawFile().readAll().records.back();
+    const DrawRecord lastDraw = drawFileOf(ws.program).readAll().records.back();
     NumberMask last = 0;
     for (int i = 0; i < 5; ++i)
         last |= maskOfNumber(lastDraw.number(i));
@@ -93,7 +96,7 @@ TEST_F(PoolListStep, OkKeepsThePoolAndTheDialogShowsItUnderTheNormalCursor) {
 }
 
 TEST_F(PoolListStep, CalculateReplacesThePoolByTheDialogsList) {
-    ws.options.setCheckBox(20, true);
+    ws.options.setChecked(CheckBox::ShowNumberList, true);
     // Everything checked but 7, which carries a weight that would make it nearly certain.
     NumberBoxes without7;
     for (int k = 1; k <= 54; ++k)
@@ -101,7 +104,7 @@ TEST_F(PoolListStep, CalculateReplacesThePoolByTheDialogsList) {
     for (std::uint32_t seed = 1; seed <= 5; ++seed) {
         ui.poolAnswers.push_back(calculate(without7));
         runWithSeed(seed);
-        EXPECT_EQ(ws.status.panel1, "Tipps wurden neu berechnet");
+        EXPECT_EQ(ws.view.status.panel1, "Tipps wurden neu berechnet");
         EXPECT_EQ(numbersInSheet().count(7), 0u) << seed;
         EXPECT_GE(numbersInSheet().size(), 20u);
     }
@@ -124,49 +127,52 @@ TEST_F(PoolListStep, CalculateReplacesThePoolByTheDialogsList) {
 }
 
 TEST_F(PoolListStep, AbortEndsTheRunWithTheUnlockedRowsCleared) {
-    ws.options.setCheckBox(20, true);
+    ws.options.setChecked(CheckBox::ShowNumberList, true);
     setRow(0, {"1", "2", "3", "4", "5", "6"});
     setRow(1, {"10", "20", "30", "40", "50", "6"});
-    ws.sheet.setLocked(1, true);
-    ws.status.panel1 = "";
+    ws.ticket.sheet.setLocked(1, true);
+    ws.view.status.panel1 = "";
     ui.poolAnswers.push_back({PoolListAnswer::Abandon, {}});
-    const TipRunSummary summary = Label28Click(ws);
+    const TipRunSummary summary =
+        Label28Click(ws.program, ws.options, ws.ticket, ws.drawWindow, ws.run, ws.view);
 
     EXPECT_TRUE(summary.abandoned);
     EXPECT_EQ(summary.attempts, 0);
     EXPECT_EQ(row(0), (std::array<std::string, 6>{"", "", "", "", "", ""}));
     EXPECT_EQ(row(1), (std::array<std::string, 6>{"10", "20", "30", "40", "50", "6"}));
     for (int r = 2; r < TipSheet::kRows; ++r)
-        EXPECT_EQ(ws.sheet.cell(r, 0), "") << r;
-    EXPECT_NE(ws.status.panel1, "Tipps wurden neu berechnet");
+        EXPECT_EQ(ws.ticket.sheet.cell(r, 0), "") << r;
+    EXPECT_NE(ws.view.status.panel1, "Tipps wurden neu berechnet");
     expectIdleAfterTheRun();
 }
 
 TEST_F(PoolListStep, AWeightThatIsNoNumberEndsTheRunWithAMessageNamingTheNumber) {
-    ws.options.setCheckBox(20, true);
-    ws.options.setCheckBox(8, true);
+    ws.options.setChecked(CheckBox::ShowNumberList, true);
+    ws.options.setChecked(CheckBox::ForcedPair, true);
     NumberBoxes boxes;
     for (int k = 1; k <= 54; ++k)
         boxes[k] = {true, k == 12 ? "x" : "1", BoxColour::ToolTip};
     ui.poolAnswers.push_back(calculate(boxes));
-    EXPECT_FALSE(runGuarded(ws, [&] { Label28Click(ws); }));
+    EXPECT_FALSE(runGuarded(ws.program.ui, [&] {
+        Label28Click(ws.program, ws.options, ws.ticket, ws.drawWindow, ws.run, ws.view);
+    }));
 
     ASSERT_EQ(ui.errors.size(), 1u);
     EXPECT_NE(ui.errors[0].find("\"x\" der Zahl 12"), std::string::npos) << ui.errors[0];
     expectIdleAfterTheRun();
-    EXPECT_TRUE(ws.options.checkBox(8));
+    EXPECT_TRUE(ws.options.checked(CheckBox::ForcedPair));
 
     // The next run starts normally.
     ui.poolAnswers.push_back({PoolListAnswer::Keep, {}});
-    Label28Click(ws);
-    EXPECT_EQ(ws.status.panel1, "Tipps wurden neu berechnet");
+    Label28Click(ws.program, ws.options, ws.ticket, ws.drawWindow, ws.run, ws.view);
+    EXPECT_EQ(ws.view.status.panel1, "Tipps wurden neu berechnet");
 }
 
 TEST_F(PoolListStep, TheSameLuckyNumberGivesTheSameRows) {
     const auto runAfterLuckyNumber = [&](const char* lucky) {
         ui.textAnswers.push_back(lucky);
-        SpeedButton13Click(ws, [] { return 1u; });
-        Label28Click(ws);
+        SpeedButton13Click(ws.program, ws.run, ws.view, [] { return 1u; });
+        Label28Click(ws.program, ws.options, ws.ticket, ws.drawWindow, ws.run, ws.view);
         return sheet();
     };
     const Sheet first = runAfterLuckyNumber("815");

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "generator/RowEditor.h"
 
-#include "generator/LuckyNumber.h"
+#include "commands/LuckyNumber.h"
+#include "commands/RowEditing.h"
 #include "support/WorkspaceFixture.h"
 
 namespace kav::test {
@@ -59,7 +60,7 @@ TEST_F(RowEditor, TheDialogMarksTheRowAndOkWritesTheLowestCheckedNumbers) {
     for (const Case& c : cases) {
         setRow(2, c.before);
         ui.rowAnswers.push_back(c.answer);
-        TippEditClick(ws, 2);
+        TippEditClick(ws.program, ws.ticket, ws.run, 2);
         ASSERT_FALSE(ui.rowQuestions.empty());
         EXPECT_EQ(ui.rowQuestions.back().marked, c.marked) << c.name;
         EXPECT_EQ(this->row(2), c.after) << c.name;
@@ -72,13 +73,13 @@ TEST_F(RowEditor, TheDialogMarksTheRowAndOkWritesTheLowestCheckedNumbers) {
     EXPECT_EQ(q.setup.randomRunningSuffix, "Stopp");
     EXPECT_EQ(q.setup.numberCount, 54);
     EXPECT_EQ(q.setup.proposedListName, "20240601.hlw");
-    EXPECT_EQ(q.setup.listFolder, ws.programFolder);
+    EXPECT_EQ(q.setup.listFolder, ws.program.folder);
 }
 
 TEST_F(RowEditor, RowTwelveHasItsOwnCaption) {
     setRow(11, {"1", "2", "3", "4", "5", ""});
     ui.rowAnswers.push_back(std::nullopt);
-    TippEditClick(ws, 11);
+    TippEditClick(ws.program, ws.ticket, ws.run, 11);
     EXPECT_EQ(ui.rowQuestions.back().caption, "12.Tipp bearbeiten");
     EXPECT_EQ(ui.rowQuestions.back().marked, (std::vector<int>{1, 2, 3, 4, 5}));
 }
@@ -103,31 +104,31 @@ TEST_F(LuckyNumber, AWholeNumberBecomesTheSeedAndTheStatusSaysSo) {
     };
     for (const auto& [text, seed] : cases) {
         ui.textAnswers.push_back(text);
-        SpeedButton13Click(ws, clockSeed);
-        EXPECT_EQ(ws.random.seed(), seed) << text;
+        SpeedButton13Click(ws.program, ws.run, ws.view, clockSeed);
+        EXPECT_EQ(ws.run.random.seed(), seed) << text;
     }
-    EXPECT_EQ(ws.status.panel1, "Glückszahl 123456789 gesetzt");
+    EXPECT_EQ(ws.view.status.panel1, "Glückszahl 123456789 gesetzt");
     EXPECT_EQ(ui.questions.back(), "Geben Sie Ihre Glückszahl für den Zufallsgenerator ein!");
     EXPECT_EQ(clockReads, 0);
 }
 
 TEST_F(LuckyNumber, CancellingTakesTheProposalAndOtherTextReseedsFromTheClock) {
-    ws.random.setSeed(99);
+    ws.run.random.setSeed(99);
     Random expected(99);
     const std::uint32_t proposal = expected.next(99999);
     ui.textAnswers.push_back(std::nullopt);
-    SpeedButton13Click(ws, clockSeed);
-    EXPECT_EQ(ws.random.seed(), proposal);
-    EXPECT_EQ(ws.status.panel1, "Glückszahl " + std::to_string(proposal) + " gesetzt");
+    SpeedButton13Click(ws.program, ws.run, ws.view, clockSeed);
+    EXPECT_EQ(ws.run.random.seed(), proposal);
+    EXPECT_EQ(ws.view.status.panel1, "Glückszahl " + std::to_string(proposal) + " gesetzt");
 
-    ws.status.panel1 = "vorher";
+    ws.view.status.panel1 = "vorher";
     for (const char* text : {"abc", "", "12abc", "4294967296"}) {
         ui.textAnswers.push_back(text);
-        SpeedButton13Click(ws, clockSeed);
-        EXPECT_EQ(ws.random.seed(), 0xC10Cu) << text;
+        SpeedButton13Click(ws.program, ws.run, ws.view, clockSeed);
+        EXPECT_EQ(ws.run.random.seed(), 0xC10Cu) << text;
     }
     EXPECT_EQ(clockReads, 4);
-    EXPECT_EQ(ws.status.panel1, "vorher");
+    EXPECT_EQ(ws.view.status.panel1, "vorher");
 }
 
 } // namespace

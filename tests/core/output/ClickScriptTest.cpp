@@ -26,17 +26,17 @@ TEST_F(ClickScriptFill, TipPlaceholdersTakeTheCellTextsOfTheirRowAndColumn) {
     const std::string filled =
         fillClickScript("[Z1_1],[Z1_1] [Z6_1]|[Z5_2] [Z6_2]|[Z1_5][Z2_5][Z3_5]|[Z1_3][Z6_12].|"
                         "[z1_1] [Z1_13] [Z7_1] [Z1_0]",
-                        ws.sheet, "/p/Tipps/20240608.hlt");
+                        ws.ticket.sheet, "/p/Tipps/20240608.hlt");
     EXPECT_EQ(filled, "5,5 3|54 0|79|.|[z1_1] [Z1_13] [Z7_1] [Z1_0]");
 }
 
 TEST_F(ClickScriptFill, FixedPlaceholdersFollowTheTipsInTheirOrder) {
     EXPECT_EQ(fillClickScript("[MELDUNGFERTIG]\n[TIPPDATEI]\n[MI][SA][MISA][SPIEL77][SUPER6]",
-                              ws.sheet, "/p/Tipps/20240608.hlt"),
+                              ws.ticket.sheet, "/p/Tipps/20240608.hlt"),
               std::string(kReadyMessage) + "\n/p/Tipps/20240608.hlt\nNEINNEINNEINNEINNEIN");
     // The tip file's path is inserted before "[MI]" is replaced, so a folder of that name
     // is replaced too: the order is part of the template language.
-    EXPECT_EQ(fillClickScript("[TIPPDATEI]", ws.sheet, "/[MI]/x.hlt"), "/NEIN/x.hlt");
+    EXPECT_EQ(fillClickScript("[TIPPDATEI]", ws.ticket.sheet, "/[MI]/x.hlt"), "/NEIN/x.hlt");
 }
 
 TEST(ClickScriptText, FilesAreNamedByPickerDatePlusSevenAndByToday) {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "output/KlickwerkSettings.h"
 
-#include "app/SettingsValues.h"
+#include "base/SettingsValues.h"
 #include "support/FakeSecretStore.h"
 #include "support/WorkspaceFixture.h"
 

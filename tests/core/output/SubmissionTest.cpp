@@ -2,9 +2,9 @@
 // The online submission from the tip sheet to Klickwerk's start: the files it writes,
 // Klickwerk's settings, the click-script dialog's answers, and the arguments Klickwerk
 // receives.
-#include "output/Submission.h"
+#include "commands/Submission.h"
 
-#include "app/SettingsValues.h"
+#include "base/SettingsValues.h"
 #include "output/ClickScript.h"
 #include "output/KlickwerkSettings.h"
 #include "support/FakeHttpClient.h"
@@ -43,8 +43,8 @@ std::string tipPart(const std::vector<std::string>& rows) {
 class Submission : public WorkspaceTest {
 protected:
     Submission() {
-        ws.endPicker.set(dayCountFromCivil({2024, 6, 1})); // a Saturday
-        ws.todayProvider = [] { return dayCountFromCivil({2024, 6, 3}); };
+        ws.drawWindow.endPicker.set(dayCountFromCivil({2024, 6, 1})); // a Saturday
+        ws.program.todayProvider = [] { return dayCountFromCivil({2024, 6, 3}); };
         ws.options.scriptServer = "http://127.0.0.1:9";
         std::filesystem::create_directories(klickwerkDir);
         writeBytes(klickwerkDir / "Klickstart", "");
@@ -78,7 +78,9 @@ protected:
             return std::optional<ClickScriptFields>(fields);
         });
     }
-    SubmissionResult submit() { return OnlineTippClick(ws, services); }
+    SubmissionResult submit() {
+        return OnlineTippClick(ws.program, ws.options, ws.ticket, ws.drawWindow, services);
+    }
 
     std::filesystem::path klickwerkDir = folder.path() / "Klickwerk";
     std::filesystem::path storeFile = folder.path() / "config" / "Klickwerk.conf";
@@ -145,7 +147,7 @@ TEST_F(Submission, TheDialogShowsTheStoredValuesAndTheirAnswerIsStoredAndPassedO
 }
 
 TEST_F(Submission, TheTipFileFollowsThePickerAndTheScriptToday) {
-    ws.endPicker.set(dayCountFromCivil({2024, 12, 28}));
+    ws.drawWindow.endPicker.set(dayCountFromCivil({2024, 12, 28}));
     answerOk();
     const SubmissionResult result = submit();
     EXPECT_EQ(result.tipFile, folder.path() / "Tipps" / "20250104.hlt");
@@ -162,10 +164,10 @@ TEST_F(Submission, BlanksInTheProgramFolderSplitTheScriptPathAndEmptyTextsLeaveE
     std::filesystem::create_directories(spaced / "Script");
     writeBytes(spaced / "Script" / "a.vks", "x");
     Workspace other(spaced, ui);
-    other.todayProvider = ws.todayProvider;
-    other.endPicker.set(ws.endPicker.value);
+    other.program.todayProvider = ws.program.todayProvider;
+    other.drawWindow.endPicker.set(ws.drawWindow.endPicker.value);
     answerOk();
-    OnlineTippClick(other, services);
+    OnlineTippClick(other.program, other.options, other.ticket, other.drawWindow, services);
 
     ASSERT_EQ(ui.started.size(), 1u);
     const Args& args = ui.started[0].arguments;

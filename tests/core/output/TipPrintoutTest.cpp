@@ -3,8 +3,9 @@
 // printed leaves everything as it was.
 #include "output/TipPrintout.h"
 
-#include "draws/DrawNavigation.h"
-#include "evaluation/DrawSelection.h"
+#include "commands/DrawNavigation.h"
+#include "commands/DrawSelection.h"
+#include "commands/Printout.h"
 #include "support/WorkspaceFixture.h"
 
 namespace kav::test {
@@ -14,11 +15,11 @@ const std::string kRule(46, '~');
 
 class TipPrintoutTest : public WorkspaceTest {
 protected:
-    TipPrintoutTest() { ws.current.date = day(2013, 12, 21); }
+    TipPrintoutTest() { ws.drawWindow.current.date = day(2013, 12, 21); }
 
     std::filesystem::path printout() const { return folder.path() / "Tipp.txt"; }
     std::string printed() {
-        BitBtn7Click(ws);
+        BitBtn7Click(ws.program, ws.ticket, ws.drawWindow);
         return readBytes(printout());
     }
 };
@@ -32,10 +33,12 @@ TEST_F(TipPrintoutTest, WithoutAFilledRowTheFileHasExactlyThreeLines) {
 
 TEST_F(TipPrintoutTest, RowLinesAreLabelledAndAlignedInTwoColumns) {
     setRow(0, {"5", "12", "23", "34", "45", "3"});
-    EXPECT_EQ(printoutLines(makeTipPrintout(ws.sheet, ws.messages, ws.current.date)).back(),
+    EXPECT_EQ(printoutLines(
+                  makeTipPrintout(ws.ticket.sheet, ws.program.messages, ws.drawWindow.current.date))
+                  .back(),
               " 1. Tipp:  5   12   23   34   45   Sterne:  3");
 
-    ws.sheet.clearRow(0);
+    ws.ticket.sheet.clearRow(0);
     setRow(2, {"7", "47", "1", "54", "10", "0"});
     setRow(10, {"47", "7", "2", "3", "4", "9"});
     EXPECT_EQ(printed(), "Velmors Lotto-Tipp f\xFCr 28.12.2013\r\n" + kRule + "\r\n\r\n" +
@@ -46,11 +49,13 @@ TEST_F(TipPrintoutTest, RowLinesAreLabelledAndAlignedInTwoColumns) {
 TEST_F(TipPrintoutTest, TheHeaderFollowsTheCurrentDrawAfterAStepBack) {
     writeDraws(
         {draw(day(2024, 5, 18), {1, 2, 3, 4, 5}, 1), draw(day(2024, 5, 25), {6, 7, 8, 9, 10}, 2)});
-    ws.endPicker.set(dayCountFromCivil({2024, 5, 28}));
-    SpeedButton5Click(ws);
-    EXPECT_EQ(BitBtn7Click(ws).substr(0, 34), "Velmors Lotto-Tipp für 01.06.2024");
-    SpeedButton6Click(ws);
-    EXPECT_EQ(BitBtn7Click(ws).substr(0, 34), "Velmors Lotto-Tipp für 25.05.2024");
+    ws.drawWindow.endPicker.set(dayCountFromCivil({2024, 5, 28}));
+    SpeedButton5Click(ws.program, ws.ticket, ws.drawWindow, ws.view);
+    EXPECT_EQ(BitBtn7Click(ws.program, ws.ticket, ws.drawWindow).substr(0, 34),
+              "Velmors Lotto-Tipp für 01.06.2024");
+    SpeedButton6Click(ws.program, ws.ticket, ws.drawWindow, ws.view);
+    EXPECT_EQ(BitBtn7Click(ws.program, ws.ticket, ws.drawWindow).substr(0, 34),
+              "Velmors Lotto-Tipp für 25.05.2024");
 }
 
 TEST_F(TipPrintoutTest, ALanguageChangesOnlyTheThreeWordsFromTheMessageTable) {
@@ -58,7 +63,7 @@ TEST_F(TipPrintoutTest, ALanguageChangesOnlyTheThreeWordsFromTheMessageTable) {
     lines[28] = "Tip";
     lines[32] = "Velmor's lottery tip for ";
     lines[33] = "Stars";
-    ws.messages.replace(lines);
+    ws.program.messages.replace(lines);
     setRow(8, {"9", "19", "29", "39", "49", "4"});
     EXPECT_EQ(printed(), "Velmor's lottery tip for 28.12.2013\r\n" + kRule + "\r\n\r\n" +
                              " 9. Tip:  9   19   29   39   49   Stars:  4\r\n");
@@ -69,7 +74,7 @@ TEST_F(TipPrintoutTest, ARowWithAnEmptyLaterCellStopsBeforeAnythingIsWritten) {
     setRow(0, {"5", "12", "23", "34", "45", "3"});
     setRow(3, {"1", "2", "", "4", "5", "6"});
     try {
-        BitBtn7Click(ws);
+        BitBtn7Click(ws.program, ws.ticket, ws.drawWindow);
         FAIL() << "the fourth row has an empty cell";
     } catch (const std::runtime_error& e) {
         EXPECT_NE(std::string(e.what()).find("4. Tipp"), std::string::npos) << e.what();
@@ -80,7 +85,7 @@ TEST_F(TipPrintoutTest, ARowWithAnEmptyLaterCellStopsBeforeAnythingIsWritten) {
 
 TEST_F(TipPrintoutTest, AFileThatCannotBeWrittenIsReportedAndNothingIsOpened) {
     std::filesystem::create_directory(printout()); // the name is taken by a folder
-    EXPECT_THROW(BitBtn7Click(ws), IoError);
+    EXPECT_THROW(BitBtn7Click(ws.program, ws.ticket, ws.drawWindow), IoError);
     EXPECT_TRUE(ui.opened.empty());
     EXPECT_TRUE(std::filesystem::is_directory(printout()));
 }

@@ -4,6 +4,7 @@
 #include "ScriptedInteraction.h"
 #include "TemporaryFolder.h"
 #include "app/Workspace.h"
+#include "commands/DrawReading.h"
 
 #include <gtest/gtest.h>
 
@@ -35,8 +36,8 @@ inline void writeBytes(const std::filesystem::path& path, const std::string& byt
 class WorkspaceTest : public ::testing::Test {
 protected:
     WorkspaceTest() {
-        ws.evaluationSwitch = true;
-        ws.todayProvider = [] { return dayCountFromCivil({2024, 6, 1}); };
+        ws.ticket.evaluationSwitch = true;
+        ws.program.todayProvider = [] { return dayCountFromCivil({2024, 6, 1}); };
     }
 
     void writeDraws(const std::vector<DrawRecord>& records) {
@@ -45,19 +46,19 @@ protected:
             const auto encoded = r.encode();
             bytes.append(encoded.begin(), encoded.end());
         }
-        writeBytes(ws.drawFile().path(), bytes);
+        writeBytes(drawFileOf(ws.program).path(), bytes);
     }
-    std::vector<DrawRecord> storedDraws() const { return ws.drawFile().readAll().records; }
+    std::vector<DrawRecord> storedDraws() const { return drawFileOf(ws.program).readAll().records; }
 
     // Types a row's six cells, as the validation takes typed text.
     void setRow(int row, const std::array<std::string, 6>& texts) {
         for (int c = 0; c < TipSheet::kColumns; ++c)
-            ws.sheet.setCell(row, c, texts[static_cast<std::size_t>(c)]);
+            ws.ticket.sheet.setCell(row, c, texts[static_cast<std::size_t>(c)]);
     }
     std::array<std::string, 6> row(int r) const {
         std::array<std::string, 6> texts;
         for (int c = 0; c < TipSheet::kColumns; ++c)
-            texts[static_cast<std::size_t>(c)] = ws.sheet.cell(r, c);
+            texts[static_cast<std::size_t>(c)] = ws.ticket.sheet.cell(r, c);
         return texts;
     }
 
