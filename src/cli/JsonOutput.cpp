@@ -13,10 +13,6 @@ std::string dateText(double date) {
 
 } // namespace
 
-QString qs(const std::string& utf8) {
-    return QString::fromStdString(utf8);
-}
-
 QJsonObject rowJson(const Workspace& ws, int row) {
     QJsonArray cells;
     for (int c = 0; c < TipSheet::kColumns; ++c)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "QtText.h"
 #include "app/Workspace.h"
 
 #include <QJsonArray>
@@ -9,8 +10,6 @@
 #include <iosfwd>
 
 namespace kav::cli {
-
-QString qs(const std::string& utf8);
 
 // {"row":R,"cells":[C1..C5,KEY],"hits":TEXT,"sum":TEXT,"locked":BOOL}, R = 1..12.
 QJsonObject rowJson(const Workspace& ws, int row);

@@ -36,9 +36,9 @@ DayCount localToday() {
     return dayCountFromCivil({local.tm_year + 1900, local.tm_mon + 1, local.tm_mday});
 }
 
-ServiceAnswer answerRequest(const DrawHistory& history, const ServiceOptions& options,
-                            const std::string& path,
-                            const std::multimap<std::string, std::string>& params) {
+Response answerRequest(const DrawHistory& history, const ServiceOptions& options,
+                       const std::string& path,
+                       const std::multimap<std::string, std::string>& params) {
     if (path != kDrawServicePath)
         return {404, "Nicht gefunden\r\n", 0};
     const auto date = parseCompactDate(parameter(params, "Datum"));
@@ -53,7 +53,7 @@ ServiceAnswer answerRequest(const DrawHistory& history, const ServiceOptions& op
         return {200, toWindows1252("Mitteilung\r\n" + *options.message + "\r\n"), 0};
 
     const DayCount today = options.today ? options.today() : localToday();
-    ServiceAnswer answer;
+    Response answer;
     for (const DrawRecord& draw : history.drawsOn(*date, today)) {
         const std::string day = formatShortDate(*date);
         answer.body += history.isDemo()
@@ -82,7 +82,7 @@ DrawService::DrawService(DrawHistory history, ServiceOptions options)
         }
         if (options_.delayMs > 0)
             std::this_thread::sleep_for(std::chrono::milliseconds(options_.delayMs));
-        const ServiceAnswer answer = answerRequest(history_, options_, req.path, req.params);
+        const Response answer = answerRequest(history_, options_, req.path, req.params);
         res.status = answer.status;
         res.set_content(answer.body, "text/plain; charset=windows-1252");
     });

@@ -33,7 +33,7 @@ struct ServiceOptions {
 DayCount localToday();
 
 // What the service answers to one request.
-struct ServiceAnswer {
+struct Response {
     int status = 200;
     std::string body; // Windows-1252, CR LF line ends
     int draws = 0;    // draw lines in the body, for the log
@@ -42,9 +42,9 @@ struct ServiceAnswer {
 // The service's answer to a GET of `path` with the query `params`: the draw lines of the
 // requested date ("Datum=yyyymmdd"), an empty body for a date without a draw, 404 for
 // another path and 400 for a request without a proper "Programm=Kavanto" and date.
-ServiceAnswer answerRequest(const DrawHistory& history, const ServiceOptions& options,
-                            const std::string& path,
-                            const std::multimap<std::string, std::string>& params);
+Response answerRequest(const DrawHistory& history, const ServiceOptions& options,
+                       const std::string& path,
+                       const std::multimap<std::string, std::string>& params);
 
 // kavanto-drawservice's server: answers the draw-data service's requests over HTTP, one
 // thread per connection (cpp-httplib's pool), and logs one line per request.

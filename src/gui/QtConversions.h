@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "QtText.h"
 #include "base/DayCount.h"
 
 #include <QColor>
@@ -12,10 +13,6 @@
 #include <string>
 
 namespace kav::gui {
-
-inline QString qs(const std::string& utf8) {
-    return QString::fromStdString(utf8);
-}
 
 inline QDate toQDate(DayCount days) {
     const CivilDate c = civilFromDayCount(days);

@@ -4,6 +4,7 @@
 // shows what arrived and, with "--log FILE", writes it to FILE as JSON. It never visits
 // a broker's site.
 #include "Handoff.h"
+#include "QtText.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -19,11 +20,8 @@
 
 namespace {
 
+using kav::qs;
 using kav::klickstart::Handoff;
-
-QString qs(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 QJsonObject toJson(const Handoff& h) {
     QJsonArray arguments;

@@ -3,32 +3,20 @@
 
 #include <algorithm>
 #include <charconv>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 
 namespace kav {
 namespace {
 
-// Days from 1970-01-01 for a proleptic Gregorian date (H. Hinnant's algorithm).
-long daysFromEpoch(long y, long m, long d) {
-    y -= m <= 2 ? 1 : 0;
-    const long era = (y >= 0 ? y : y - 399) / 400;
-    const long yoe = y - era * 400;
-    const long doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-    const long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + doe - 719468;
-}
+using namespace std::chrono;
 
-// 1899-12-30 is 25569 days before 1970-01-01.
-constexpr long kEpochOffset = 25569;
+// Day 0 of the draw file's day counts.
+constexpr sys_days kDayZero = sys_days{year{1899} / December / 30};
 
-bool isLeap(int y) {
-    return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
-}
-
-int daysInMonth(int y, int m) {
-    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return m == 2 && isLeap(y) ? 29 : kDays[m - 1];
+sys_days calendarDayOf(DayCount days) {
+    return kDayZero + std::chrono::days{days};
 }
 
 std::string twoDigits(int v) {
@@ -40,26 +28,20 @@ std::string twoDigits(int v) {
 } // namespace
 
 DayCount dayCountFromCivil(CivilDate date) {
-    return static_cast<DayCount>(daysFromEpoch(date.year, date.month, date.day) + kEpochOffset);
+    // The first of the month plus the days after it: a day beyond the month's end (as
+    // arithmetic on dates may ask for) runs on into the next month.
+    const sys_days first = year{date.year} / month{static_cast<unsigned>(date.month)} / 1;
+    return static_cast<DayCount>((first - kDayZero).count() + date.day - 1);
 }
 
 CivilDate civilFromDayCount(DayCount days) {
-    long z = static_cast<long>(days) - kEpochOffset + 719468;
-    const long era = (z >= 0 ? z : z - 146096) / 146097;
-    const long doe = z - era * 146097;
-    const long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const long y = yoe + era * 400;
-    const long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const long mp = (5 * doy + 2) / 153;
-    const long d = doy - (153 * mp + 2) / 5 + 1;
-    const long m = mp + (mp < 10 ? 3 : -9);
-    return {static_cast<int>(y + (m <= 2 ? 1 : 0)), static_cast<int>(m), static_cast<int>(d)};
+    const year_month_day ymd{calendarDayOf(days)};
+    return {static_cast<int>(ymd.year()), static_cast<int>(static_cast<unsigned>(ymd.month())),
+            static_cast<int>(static_cast<unsigned>(ymd.day()))};
 }
 
 int weekdayOf(DayCount days) {
-    // Day 0 (30.12.1899) was a Saturday.
-    const int w = (days + 6) % 7;
-    return w < 0 ? w + 7 : w;
+    return static_cast<int>(weekday{calendarDayOf(days)}.c_encoding());
 }
 
 std::string formatShortDate(DayCount days) {
@@ -95,7 +77,11 @@ std::optional<DayCount> parseShortDate(std::string_view text) {
         pos = end + 1;
     }
     const int d = parts[0], m = parts[1], y = parts[2];
-    if (y < 1900 || y > 9999 || m < 1 || m > 12 || d < 1 || d > daysInMonth(y, m))
+    if (y < 1900 || y > 9999 || m < 1 || m > 12 || d < 1 || d > 31)
+        return std::nullopt;
+    const year_month_day date{year{y}, month{static_cast<unsigned>(m)},
+                              day{static_cast<unsigned>(d)}};
+    if (!date.ok())
         return std::nullopt;
     return dayCountFromCivil({y, m, d});
 }
