@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CliApp.h"
 
+#include "CliArguments.h"
 #include "CliCommands.h"
 #include "CliContext.h"
 #include "ProgramLocations.h"
+#include "QtTranslations.h"
 #include "app/LanguageLoad.h"
 #include "app/SettingsLoad.h"
 #include "app/SettingsStore.h"
@@ -25,151 +27,6 @@
 namespace kav::cli {
 namespace {
 
-struct GlobalOptions {
-    QString dataDir;
-    QString settingsFile;
-    bool defaults = false;
-    std::map<std::string, std::string> sets; // a name given twice keeps its last value
-    std::optional<std::string> sheetFile;
-    std::vector<int> lockedRows; // 0-based
-    std::optional<DayCount> end;
-    std::optional<DayCount> start;
-    std::optional<DayCount> today;
-    const Language* language = nullptr; // --language; null: the stored "Sprache"
-    bool json = false;
-    bool help = false;
-};
-
-DayCount parseDateOption(const std::string& option, const std::string& text) {
-    const auto date = parseShortDate(text);
-    if (!date)
-        throw UsageError(option + ": kein gültiges Datum (dd.mm.yyyy): " + text);
-    return *date;
-}
-
-// "1,3,8": every item a row 1..12; an empty list or an empty item ("", "1,,3", "1,2,") is
-// refused alike.
-std::vector<int> parseRows(const std::string& text) {
-    std::vector<int> rows;
-    for (std::size_t start = 0;;) {
-        const std::size_t comma = text.find(',', start);
-        const std::string item = text.substr(start, comma - start);
-        if (item.empty())
-            throw UsageError("--lock: leere Angabe in \"" + text +
-                             "\" (Tippreihen 1..12, durch Kommas getrennt, z. B. 1,3,8)");
-        const auto row = parseInteger(item);
-        if (!row || *row < 1 || *row > TipSheet::kRows)
-            throw UsageError("--lock: keine Tippreihe 1..12: " + item);
-        rows.push_back(*row - 1);
-        if (comma == std::string::npos)
-            return rows;
-        start = comma + 1;
-    }
-}
-
-// A settings file named on the command line that is a folder would otherwise be ignored
-// silently.
-void checkSettingsOption(const QString& option) {
-    if (option.isEmpty())
-        return;
-    const std::filesystem::path file = option.toStdString();
-    std::error_code ec;
-    if (std::filesystem::is_directory(file, ec))
-        throw UsageError("--settings: " + file.string() +
-                         " ist ein Ordner; erwartet wird eine Einstellungsdatei");
-}
-
-// Splits the arguments into the global options and the command with its own arguments.
-GlobalOptions parseGlobals(const std::vector<std::string>& args, CommandArgs& rest) {
-    GlobalOptions g;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        const auto value = [&]() -> const std::string& {
-            if (i + 1 >= args.size())
-                throw UsageError(a + " braucht einen Wert");
-            return args[++i];
-        };
-        if (a == "--data-dir")
-            g.dataDir = QString::fromStdString(value());
-        else if (a == "--settings")
-            g.settingsFile = QString::fromStdString(value());
-        else if (a == "--defaults")
-            g.defaults = true;
-        else if (a == "--set") {
-            const std::string& assignment = value();
-            const std::size_t eq = assignment.find('=');
-            const std::string name = assignment.substr(0, eq);
-            if (eq == std::string::npos || !isSettableName(name))
-                throw UsageError("--set: unbekannter Name: " + assignment);
-            g.sets[name] = assignment.substr(eq + 1);
-        } else if (a == "--sheet")
-            g.sheetFile = value();
-        else if (a == "--lock")
-            g.lockedRows = parseRows(value());
-        else if (a == "--end")
-            g.end = parseDateOption(a, value());
-        else if (a == "--start")
-            g.start = parseDateOption(a, value());
-        else if (a == "--today")
-            g.today = parseDateOption(a, value());
-        else if (a == "--language") {
-            g.language = languageByCode(value());
-            if (!g.language)
-                throw UsageError("--language: unbekannte Sprache: " + args[i] +
-                                 " (de, en, fr, es, it, ru, tr, nl, pl, cz, slo, hu, gr, se, "
-                                 "nor, fi, dae)");
-        } else if (a == "--json")
-            g.json = true;
-        else if (a == "--help" || a == "-h")
-            g.help = true;
-        else
-            rest.push_back(a);
-    }
-    return g;
-}
-
-// Characters, not bytes: "NºCLAVE" is one column wider in UTF-8 than on the screen.
-std::size_t columns(std::string_view text) {
-    return static_cast<std::size_t>(
-        std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
-}
-
-// One command of the help: its usage, then its description in a column of its own, wrapped
-// at word boundaries; a usage too wide for its column puts the description on the next line.
-void printCommandHelp(std::ostream& out, const CliCommand& c) {
-    constexpr std::size_t kIndent = 32;
-    constexpr std::size_t kWidth = 100;
-    const std::string head =
-        "  " + std::string(c.name) + (*c.usage ? std::string(" ") + c.usage : "");
-    std::size_t column = columns(head);
-    out << head;
-    if (column + 1 > kIndent) {
-        out << '\n';
-        column = 0;
-    }
-    std::istringstream words{std::string(c.description)};
-    std::string word;
-    bool lineStart = true;
-    while (words >> word) {
-        if (!lineStart && column + 1 + columns(word) > kWidth) {
-            out << '\n';
-            column = 0;
-            lineStart = true;
-        }
-        if (lineStart) {
-            out << std::string(kIndent - column, ' ');
-            column = kIndent;
-        } else {
-            out << ' ';
-            ++column;
-        }
-        out << word;
-        column += columns(word);
-        lineStart = false;
-    }
-    out << '\n';
-}
-
 // Lays the --set values into the loaded settings with the type the store keeps them in.
 void applySets(SettingsValues& values, const std::map<std::string, std::string>& sets) {
     for (const auto& [name, text] : sets) {
@@ -184,27 +41,6 @@ void applySets(SettingsValues& values, const std::map<std::string, std::string>&
             throw UsageError("--set " + name + ": ungültiger Wert: " + text);
         values[name] = SettingValue::ofInteger(*number);
     }
-}
-
-void printHelp(std::ostream& out) {
-    out << "Aufruf: kavanto-cli [GLOBALE OPTIONEN] BEFEHL [BEFEHLSOPTIONEN]\n\n"
-           "Globale Optionen:\n"
-           "  --data-dir ORDNER   Programmordner (ZahlenKav.dat, land/, Script/, Tipps/)\n"
-           "  --settings DATEI    Einstellungsdatei statt der des Benutzers\n"
-           "  --defaults          gespeicherte Einstellungen nicht laden\n"
-           "  --set NAME=WERT     eine Einstellung setzen (Chekcbox1..31, UpDown1..19,\n"
-           "                      RadioGroup1, Edit1..Edit79); mehrfach möglich\n"
-           "  --sheet DATEI       Tippschein aus einer Tippdatei (.hlt) laden\n"
-           "  --lock REIHEN       Tippreihen sperren, z. B. 1,3,8\n"
-           "  --end DATUM         Enddatum (dd.mm.yyyy), Standard: heute\n"
-           "  --start DATUM       Startdatum der Auswertung (dd.mm.yyyy)\n"
-           "  --today DATUM       dieses Datum gilt als heute\n"
-           "  --language CODE     Sprache der Texte (de, en, fr, ...), sonst die gespeicherte\n"
-           "  --json              Ergebnis als JSON ausgeben\n\n"
-           "Befehle:\n";
-    for (const CliCommand& c : cliCommands())
-        printCommandHelp(out, c);
-    out << "\nExit-Codes: 0 Erfolg, 1 Fehler bei der Ausführung, 2 falscher Aufruf.\n";
 }
 
 // The tool's start-up: settings, --set, the language, --sheet and --lock, start date, end
@@ -268,27 +104,22 @@ void CliContext::printJson(const QJsonObject& document) const {
 }
 
 int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    CommandArgs rest;
-    GlobalOptions globals;
+    // Qt's texts of the parser (its errors, the help's headings) in German, the tool's
+    // language until the stored one is known.
+    platform::installQtTranslations("de");
+    ParsedArguments parsed;
     try {
-        globals = parseGlobals(args, rest);
-        checkSettingsOption(globals.settingsFile);
+        parsed = parseArguments(args);
     } catch (const UsageError& e) {
         err << "kavanto-cli: " << e.what() << '\n';
         return kExitUsage;
     }
-    if (globals.help || rest.empty()) {
-        printHelp(globals.help ? out : err);
-        return globals.help ? kExitOk : kExitUsage;
+    if (parsed.help || !parsed.command) {
+        printHelp(parsed.help ? out : err, parsed.command);
+        return parsed.help ? kExitOk : kExitUsage;
     }
-    const auto commands = cliCommands();
-    const auto command = std::find_if(commands.begin(), commands.end(),
-                                      [&](const CliCommand& c) { return rest.front() == c.name; });
-    if (command == commands.end()) {
-        err << "kavanto-cli: unbekannter Befehl: " << rest.front() << " (siehe --help)\n";
-        return kExitUsage;
-    }
-    rest.erase(rest.begin());
+    const GlobalOptions& globals = parsed.globals;
+    const CliCommand* command = parsed.command;
 
     CliInteraction ui(err);
     try {
@@ -308,7 +139,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         CliContext ctx{ws, ui, out, err, globals.json, settingsFile};
         ctx.errIsTerminal = &err == &std::cerr && ::isatty(STDERR_FILENO) == 1;
         startTool(ws, globals, *command, err);
-        const int code = command->run(ctx, rest);
+        const int code = command->run(ctx, parsed.line);
         return ui.errorShown() && code == kExitOk ? kExitFailure : code;
     } catch (const UsageError& e) {
         err << "kavanto-cli: " << e.what() << '\n';

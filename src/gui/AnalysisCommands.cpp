@@ -42,19 +42,18 @@ AnalysisCommands::AnalysisCommands(TForm1& window) : QObject(&window), window_(w
     escape_ = new QShortcut(QKeySequence(Qt::Key_Escape), &window_);
     escape_->setEnabled(false);
 
-    const auto stop = [this] {
-        requestAnalysisStop(window_.workspace().run, window_.workspace().view);
+    Workspace& ws = window_.workspace();
+    const auto stop = [this, &ws] {
+        requestAnalysisStop(ws.run, ws.view);
         syncFromWorkspace();
     };
     connect(stopButton, &QToolButton::clicked, this, stop);
     connect(escape_, &QShortcut::activated, this, stop);
 
     window_.tipPage->speedButton4->setEnabled(true);
-    connect(window_.tipPage->speedButton4, &QToolButton::clicked, this, [this] {
-        window_.runCommand([this] {
-            SpeedButton4Click(window_.workspace().program, window_.workspace().options,
-                              window_.workspace().ticket, window_.workspace().drawWindow,
-                              window_.workspace().view);
+    connect(window_.tipPage->speedButton4, &QToolButton::clicked, this, [this, &ws] {
+        window_.runCommand([&ws] {
+            SpeedButton4Click(ws.program, ws.options, ws.ticket, ws.drawWindow, ws.view);
         });
     });
     DatabasePage* database = window_.databasePage;

@@ -14,7 +14,4 @@ namespace kav::gui {
 // language. Returns false when Qt has no catalogue for the language; Qt's English texts then show.
 bool applyQtLanguage(const QString& code);
 
-// The folder of Qt's catalogues (Debian: qt6-translations-l10n).
-QString qtTranslationsFolder();
-
 } // namespace kav::gui

@@ -35,9 +35,9 @@ TEST(CliGermanTexts, TheWholeHelpIsGerman) {
     const CliResult help = cli.run({"--help"});
     ASSERT_EQ(help.exitCode, 0);
     EXPECT_EQ(englishWordsIn(help.out), std::vector<std::string>{}) << help.out;
-    for (const char* line :
-         {"Ziehungsdatei mit der ersten Ziehung anlegen (nur wenn sie fehlt)",
-          "add DATUM N1 N2 N3 N4 N5 NºCLAVE", "save-sheet DATEI", "stats ART", "--data-dir ORDNER"})
+    for (const char* line : {"Ziehungsdatei mit der ersten Ziehung anlegen (nur wenn sie fehlt)",
+                             "add DATUM N1 N2 N3 N4 N5 NºCLAVE", "save-sheet DATEI", "stats ART",
+                             "--data-dir <ORDNER>"})
         EXPECT_NE(help.out.find(line), std::string::npos) << line;
 }
 

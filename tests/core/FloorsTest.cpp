@@ -21,7 +21,7 @@ const fs::path kSources = fs::path(KAVANTO_SOURCE_DIR) / "src";
 
 // The core's floors, lowest first; the domains share one floor and never include each other.
 const std::map<std::string, int> kCoreFloors = {
-    {"base", 0},  {"model", 1},      {"draws", 2},  {"stats", 2},  {"generator", 2},
+    {"base", 0},       {"model", 1},  {"draws", 2},    {"stats", 2}, {"generator", 2},
     {"evaluation", 2}, {"output", 2}, {"commands", 3}, {"app", 4},
 };
 

@@ -17,7 +17,7 @@ int parseInRange(const std::string& text, int low, int high, const char* what) {
 }
 
 // DATE N1 N2 N3 N4 N5 KEY, as the entry dialog's fields would take them.
-DrawRecord drawFromArgs(const CommandArgs& args) {
+DrawRecord drawFromArgs(const std::vector<std::string>& args) {
     if (args.size() != 7)
         throw UsageError("add: DATUM N1 N2 N3 N4 N5 NºCLAVE erwartet");
     const auto date = parseShortDate(args[0]);
@@ -36,8 +36,8 @@ DrawRecord drawFromArgs(const CommandArgs& args) {
 
 } // namespace
 
-int runAdd(CliContext& ctx, const CommandArgs& args) {
-    ctx.ui.drawAnswer = drawFromArgs(args);
+int runAdd(CliContext& ctx, const CommandLine& line) {
+    ctx.ui.drawAnswer = drawFromArgs(line.arguments());
     enterDraw(ctx.ws.program, ctx.ws.ticket, ctx.ws.drawWindow, ctx.ws.run, ctx.ws.view);
     printDrawFile(ctx);
     return kExitOk;

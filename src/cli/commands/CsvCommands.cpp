@@ -9,22 +9,19 @@ namespace kav::cli {
 namespace {
 
 // The one FILE argument of a command.
-std::filesystem::path fileArgument(const char* command, const CommandArgs& args) {
-    if (args.size() != 1 || args.front().rfind("--", 0) == 0)
+std::filesystem::path fileArgument(const char* command, const CommandLine& line) {
+    const std::vector<std::string>& args = line.arguments();
+    if (args.size() != 1)
         throw UsageError(std::string(command) + ": genau eine Datei erwartet");
     return args.front();
 }
 
 } // namespace
 
-int runImport(CliContext& ctx, const CommandArgs& arguments) {
-    CommandArgs args = arguments;
-    const auto flag = std::find(args.begin(), args.end(), "--replace");
-    const bool replace = flag != args.end();
-    if (replace)
-        args.erase(flag);
+int runImport(CliContext& ctx, const CommandLine& line) {
+    const bool replace = line.isSet("replace");
     const ImportCounts counts =
-        importDrawsFromCsv(ctx.ws.program, ctx.ws.run, fileArgument("import", args),
+        importDrawsFromCsv(ctx.ws.program, ctx.ws.run, fileArgument("import", line),
                            replace ? ConflictChoice::Replace : ConflictChoice::Keep);
     if (ctx.json) {
         ctx.printJson({{"added", counts.added},
@@ -40,8 +37,8 @@ int runImport(CliContext& ctx, const CommandArgs& arguments) {
     return kExitOk;
 }
 
-int runExport(CliContext& ctx, const CommandArgs& args) {
-    const ExportCounts counts = exportDrawsToCsv(ctx.ws.program, fileArgument("export", args));
+int runExport(CliContext& ctx, const CommandLine& line) {
+    const ExportCounts counts = exportDrawsToCsv(ctx.ws.program, fileArgument("export", line));
     if (counts.skipped > 0)
         ctx.err << "kavanto-cli: " << counts.skipped
                 << " beschädigte Ziehung(en) nicht exportiert\n";

@@ -5,8 +5,8 @@
 
 namespace kav::cli {
 
-int runDelete(CliContext& ctx, const CommandArgs& args) {
-    requireNoMoreArgs(args);
+int runDelete(CliContext& ctx, const CommandLine& line) {
+    requireNoArguments(line);
     deleteCurrentDraw(ctx.ws.program, ctx.ws.ticket, ctx.ws.drawWindow, ctx.ws.run, ctx.ws.view);
     printDrawFile(ctx);
     return kExitOk;

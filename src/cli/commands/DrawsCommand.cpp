@@ -13,8 +13,8 @@ void printDrawFile(CliContext& ctx) {
         printDraws(ctx.out, draws);
 }
 
-int runDraws(CliContext& ctx, const CommandArgs& args) {
-    requireNoMoreArgs(args);
+int runDraws(CliContext& ctx, const CommandLine& line) {
+    requireNoArguments(line);
     printDrawFile(ctx);
     return kExitOk;
 }

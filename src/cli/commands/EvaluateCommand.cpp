@@ -28,8 +28,8 @@ void printHitClasses(std::ostream& out, const HitClassTable& table) {
 
 } // namespace
 
-int runEvaluate(CliContext& ctx, const CommandArgs& args) {
-    requireNoMoreArgs(args);
+int runEvaluate(CliContext& ctx, const CommandLine& line) {
+    requireNoArguments(line);
     Komplettcheck(ctx.ws.program, ctx.ws.ticket, ctx.ws.drawWindow);
     if (ctx.json) {
         ctx.printJson({{"current", currentDrawJson(ctx.ws)},

@@ -30,11 +30,10 @@ NumberBoxes readListOption(const std::string& file) {
 // Without it the seed is the one taken from the clock at start-up, as in the window.
 // With `CheckBox20` on, the number list dialog is answered OK; `--list FILE` switches it on,
 // loads FILE into it and answers "&Rechnen".
-int runGenerate(CliContext& ctx, const CommandArgs& arguments) {
-    CommandArgs args = arguments;
-    const std::optional<std::string> seedText = takeOption(args, "--seed");
-    const std::optional<std::string> listFile = takeOption(args, "--list");
-    requireNoMoreArgs(args);
+int runGenerate(CliContext& ctx, const CommandLine& line) {
+    requireNoArguments(line);
+    const std::optional<std::string> seedText = line.value("seed");
+    const std::optional<std::string> listFile = line.value("list");
     if (listFile) {
         ctx.ui.poolListAnswer = readListOption(*listFile);
         ctx.ws.options.setChecked(CheckBox::ShowNumberList, true);

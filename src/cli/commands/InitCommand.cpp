@@ -7,8 +7,8 @@
 
 namespace kav::cli {
 
-int runInit(CliContext& ctx, const CommandArgs& args) {
-    requireNoMoreArgs(args);
+int runInit(CliContext& ctx, const CommandLine& line) {
+    requireNoArguments(line);
     const DrawFile file = drawFileOf(ctx.ws.program);
     // An empty file or the fragment of a lost write holds no draw: it is replaced too.
     if (file.provideWithSeed() == DrawFile::Provided::Restored)

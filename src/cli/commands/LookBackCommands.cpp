@@ -22,12 +22,12 @@ namespace kav::cli {
 namespace {
 
 // "--name N" as the answer of the command's input box, checked to be a whole number.
-void takeNumberAnswer(CliContext& ctx, CommandArgs& args, const std::string& name) {
-    const std::optional<std::string> text = takeOption(args, name);
+void takeNumberAnswer(CliContext& ctx, const CommandLine& line, const std::string& name) {
+    const std::optional<std::string> text = line.value(name);
     if (!text)
         return;
     if (!parseInteger(*text))
-        throw UsageError(name + ": keine ganze Zahl: " + *text);
+        throw UsageError("--" + name + ": keine ganze Zahl: " + *text);
     ctx.ui.textAnswer = *text;
 }
 
@@ -105,10 +105,9 @@ int runAnalysis(CliContext& ctx, Analysis analysis, AddMore addMore) {
 
 } // namespace
 
-int runSearch(CliContext& ctx, const CommandArgs& arguments) {
-    CommandArgs args = arguments;
-    takeNumberAnswer(ctx, args, "--threshold");
-    requireNoMoreArgs(args);
+int runSearch(CliContext& ctx, const CommandLine& line) {
+    takeNumberAnswer(ctx, line, "threshold");
+    requireNoArguments(line);
     Workspace& ws = ctx.ws;
     const SearchResult result =
         SpeedButton4Click(ws.program, ws.options, ws.ticket, ws.drawWindow, ws.view);
@@ -127,14 +126,10 @@ int runSearch(CliContext& ctx, const CommandArgs& arguments) {
     return kExitOk;
 }
 
-int runBacktest(CliContext& ctx, const CommandArgs& arguments) {
-    CommandArgs args = arguments;
-    takeNumberAnswer(ctx, args, "--seed");
-    const auto chance = std::find(args.begin(), args.end(), "--chance");
-    const bool withChance = chance != args.end();
-    if (withChance)
-        args.erase(chance);
-    requireNoMoreArgs(args);
+int runBacktest(CliContext& ctx, const CommandLine& line) {
+    takeNumberAnswer(ctx, line, "seed");
+    const bool withChance = line.isSet("chance");
+    requireNoArguments(line);
     return runAnalysis(
         ctx,
         [](Workspace& ws) {
@@ -149,10 +144,9 @@ int runBacktest(CliContext& ctx, const CommandArgs& arguments) {
         });
 }
 
-int runHistory(CliContext& ctx, const CommandArgs& arguments) {
-    CommandArgs args = arguments;
-    takeNumberAnswer(ctx, args, "--threshold");
-    requireNoMoreArgs(args);
+int runHistory(CliContext& ctx, const CommandLine& line) {
+    takeNumberAnswer(ctx, line, "threshold");
+    requireNoArguments(line);
     return runAnalysis(
         ctx,
         [](Workspace& ws) {

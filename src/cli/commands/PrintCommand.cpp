@@ -9,8 +9,8 @@
 namespace kav::cli {
 
 // "Tipp ausdrucken": writes "Tipp.txt" in the program folder; the tool opens nothing.
-int runPrint(CliContext& ctx, const CommandArgs& args) {
-    requireNoMoreArgs(args);
+int runPrint(CliContext& ctx, const CommandLine& line) {
+    requireNoArguments(line);
     const std::string text = BitBtn7Click(ctx.ws.program, ctx.ws.ticket, ctx.ws.drawWindow);
     if (ctx.json) {
         ctx.printJson({{"text", qs(text)}});

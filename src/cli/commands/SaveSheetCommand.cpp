@@ -6,7 +6,8 @@
 namespace kav::cli {
 
 // Saves to FILE exactly as given: the save dialog answered with that name.
-int runSaveSheet(CliContext& ctx, const CommandArgs& args) {
+int runSaveSheet(CliContext& ctx, const CommandLine& line) {
+    const std::vector<std::string>& args = line.arguments();
     if (args.size() != 1 || args.front().empty())
         throw UsageError("save-sheet: DATEI erwartet");
     ctx.ui.fileAnswer = std::filesystem::path(args.front());

@@ -94,7 +94,8 @@ void printChart(std::ostream& out, const Chart& chart) {
 
 } // namespace
 
-int runStats(CliContext& ctx, const CommandArgs& args) {
+int runStats(CliContext& ctx, const CommandLine& line) {
+    const std::vector<std::string>& args = line.arguments();
     if (args.size() != 1)
         throw UsageError("stats braucht genau eine Art: " + kindNames());
     const auto kind = std::find_if(kKinds.begin(), kKinds.end(),

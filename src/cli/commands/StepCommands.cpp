@@ -9,8 +9,8 @@ namespace {
 using DrawStep = void (*)(ProgramContext&, Ticket&, DrawWindow&, Presentation&,
                           const DrawSnapshot*);
 
-int step(CliContext& ctx, const CommandArgs& args, DrawStep button) {
-    requireNoMoreArgs(args);
+int step(CliContext& ctx, const CommandLine& line, DrawStep button) {
+    requireNoArguments(line);
     Workspace& ws = ctx.ws;
     button(ws.program, ws.ticket, ws.drawWindow, ws.view, nullptr);
     if (ctx.json)
@@ -22,12 +22,12 @@ int step(CliContext& ctx, const CommandArgs& args, DrawStep button) {
 
 } // namespace
 
-int runNext(CliContext& ctx, const CommandArgs& args) {
-    return step(ctx, args, SpeedButton7Click);
+int runNext(CliContext& ctx, const CommandLine& line) {
+    return step(ctx, line, SpeedButton7Click);
 }
 
-int runPrevious(CliContext& ctx, const CommandArgs& args) {
-    return step(ctx, args, SpeedButton6Click);
+int runPrevious(CliContext& ctx, const CommandLine& line) {
+    return step(ctx, line, SpeedButton6Click);
 }
 
 } // namespace kav::cli

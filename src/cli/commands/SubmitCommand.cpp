@@ -18,25 +18,21 @@ struct SubmitOptions {
     std::map<std::string, std::string> params;
 };
 
-SubmitOptions parseSubmitOptions(const CommandArgs& arguments) {
-    CommandArgs args = arguments;
+SubmitOptions parseSubmitOptions(const CommandLine& line) {
     SubmitOptions o;
-    if (const auto it = std::find(args.begin(), args.end(), "--dry-run"); it != args.end()) {
-        o.dryRun = true;
-        args.erase(it);
-    }
-    o.klickwerk = takeOption(args, "--klickwerk");
-    o.scriptTemplate = takeOption(args, "--template");
-    o.scriptServer = takeOption(args, "--script-server");
-    while (const auto param = takeOption(args, "--param")) {
-        const std::size_t eq = param->find('=');
-        const std::string name = param->substr(0, eq);
+    o.dryRun = line.isSet("dry-run");
+    o.klickwerk = line.value("klickwerk");
+    o.scriptTemplate = line.value("template");
+    o.scriptServer = line.value("script-server");
+    for (const std::string& param : line.values("param")) {
+        const std::size_t eq = param.find('=');
+        const std::string name = param.substr(0, eq);
         if (eq == std::string::npos ||
             (name != "ZAHL1" && name != "ZAHL2" && name != "TEXT1" && name != "TEXT2"))
-            throw UsageError("--param: erwartet ZAHL1, ZAHL2, TEXT1 oder TEXT2=WERT: " + *param);
-        o.params[name] = param->substr(eq + 1);
+            throw UsageError("--param: erwartet ZAHL1, ZAHL2, TEXT1 oder TEXT2=WERT: " + param);
+        o.params[name] = param.substr(eq + 1);
     }
-    requireNoMoreArgs(args);
+    requireNoArguments(line);
     return o;
 }
 
@@ -57,8 +53,8 @@ void answerDialog(const SubmitOptions& o, ClickScriptFields& fields) {
 
 // The online submission with the click-script dialog answered OK and the install prompt
 // answered No.
-int runSubmit(CliContext& ctx, const CommandArgs& args) {
-    const SubmitOptions options = parseSubmitOptions(args);
+int runSubmit(CliContext& ctx, const CommandLine& line) {
+    const SubmitOptions options = parseSubmitOptions(line);
     platform::SubmissionBackend backend(ctx.settingsFile);
     if (options.klickwerk)
         backend.klickwerk().standIn(klickwerk::Path, *options.klickwerk);

@@ -13,16 +13,15 @@
 
 namespace kav::cli {
 
-int runUpdate(CliContext& ctx, const CommandArgs& arguments) {
-    CommandArgs args = arguments;
+int runUpdate(CliContext& ctx, const CommandLine& line) {
+    requireNoArguments(line);
     UpdateParameters parameters; // without --host: the stored address
-    if (const auto host = takeOption(args, "--host")) {
+    if (const auto host = line.value("host")) {
         if (!normaliseServiceAddress(*host))
             throw UsageError("--host: keine Adresse wie " + std::string(kDefaultDrawServiceUrl) +
                              ": " + *host);
         parameters.serviceUrl = *host;
     }
-    requireNoMoreArgs(args);
 
     // Progress goes to a terminal only; scripts read a clean standard error.
     const bool progress = &ctx.err == &std::cerr && ::isatty(STDERR_FILENO);
