@@ -42,9 +42,10 @@ const GlobalOption kGlobalOptions[] = {
 };
 
 QCommandLineOption qtOption(const char* name, const char* valueName, const char* description) {
-    return *valueName ? QCommandLineOption(QString::fromLatin1(name), QString::fromUtf8(description),
-                                           QString::fromUtf8(valueName))
-                      : QCommandLineOption(QString::fromLatin1(name), QString::fromUtf8(description));
+    return *valueName
+               ? QCommandLineOption(QString::fromLatin1(name), QString::fromUtf8(description),
+                                    QString::fromUtf8(valueName))
+               : QCommandLineOption(QString::fromLatin1(name), QString::fromUtf8(description));
 }
 
 const QCommandLineOption& helpOption() {
@@ -177,10 +178,10 @@ const CliCommand* commandNamed(const QString& name) {
 std::string helpOf(const QCommandLineParser& parser, const QString& syntax) {
     QString help = parser.helpText();
     const qsizetype firstLineEnd = help.indexOf('\n');
-    const QString usage = QCoreApplication::translate("QCommandLineParser", "Usage: %1")
-                              .arg(QString::fromLatin1(kProgram) + ' ' +
-                                   QCoreApplication::translate("QCommandLineParser", "[options]") +
-                                   ' ' + syntax);
+    const QString usage =
+        QCoreApplication::translate("QCommandLineParser", "Usage: %1")
+            .arg(QString::fromLatin1(kProgram) + ' ' +
+                 QCoreApplication::translate("QCommandLineParser", "[options]") + ' ' + syntax);
     return text(usage + help.mid(firstLineEnd));
 }
 

@@ -15,13 +15,6 @@ int DrawRecord::crossSum() const {
     return sum;
 }
 
-bool DrawRecord::isValid() const {
-    for (int i = 0; i < kNumbersPerDraw; ++i)
-        if (number(i) < 1 || number(i) > kHighestNumber)
-            return false;
-    return key() <= kHighestKey;
-}
-
 std::array<std::uint8_t, kRecordSize> DrawRecord::encode() const {
     std::array<std::uint8_t, kRecordSize> out{};
     const auto bits = std::bit_cast<std::uint64_t>(date);

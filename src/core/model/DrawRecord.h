@@ -23,7 +23,13 @@ struct DrawRecord {
 
     // Numbers 1..54 and key 0..9. A record that fails this came from a damaged file;
     // it is counted as a record but never used to index a table.
-    bool isValid() const;
+    // Inline: every statistic asks it of every record.
+    bool isValid() const {
+        for (int i = 0; i < kNumbersPerDraw; ++i)
+            if (number(i) < 1 || number(i) > kHighestNumber)
+                return false;
+        return key() <= kHighestKey;
+    }
 
     std::array<std::uint8_t, kRecordSize> encode() const;
     static DrawRecord decode(const std::uint8_t* bytes);
