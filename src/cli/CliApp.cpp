@@ -6,6 +6,7 @@
 #include "CliContext.h"
 #include "ProgramLocations.h"
 #include "QtTranslations.h"
+#include "TerminalSafeOutput.h"
 #include "app/LanguageLoad.h"
 #include "app/SettingsLoad.h"
 #include "app/SettingsStore.h"
@@ -50,11 +51,15 @@ void startTool(Workspace& ws, const GlobalOptions& g, const CliCommand& command,
     SettingsValues values;
     if (!g.defaults) {
         const std::filesystem::path store = platform::settingsFile(g.settingsFile);
-        // The window sets such a store aside when it starts; the tool only reads.
-        if (isUnparsableSettingsFile(store))
-            err << "kavanto-cli: Die Einstellungsdatei " << store.string()
-                << " ist beschädigt; es gelten die Standardeinstellungen.\n";
-        values = readSettingsFile(store);
+        // The window sets a damaged store aside when it starts; the tool only reads.
+        try {
+            if (isUnparsableSettingsFile(store))
+                err << "kavanto-cli: Die Einstellungsdatei " << store.string()
+                    << " ist beschädigt; es gelten die Standardeinstellungen.\n";
+            values = readSettingsFile(store);
+        } catch (const IoError& e) {
+            err << "kavanto-cli: " << e.what() << " Es gelten die Standardeinstellungen.\n";
+        }
     }
     applySets(values, g.sets);
     createMainWindowState(ws, values, platform::clockSeed());
@@ -103,7 +108,10 @@ void CliContext::printJson(const QJsonObject& document) const {
     out << QJsonDocument(document).toJson(QJsonDocument::Compact).toStdString() << '\n';
 }
 
-int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+namespace {
+
+int runTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+            bool errIsTerminal) {
     // Qt's texts of the parser (its errors, the help's headings) in German, the tool's
     // language until the stored one is known.
     platform::installQtTranslations("de");
@@ -137,7 +145,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
             err << "kavanto-cli: --settings: " << settingsFile.string()
                 << " gibt es nicht; es gelten die Standardeinstellungen\n";
         CliContext ctx{ws, ui, out, err, globals.json, settingsFile};
-        ctx.errIsTerminal = &err == &std::cerr && ::isatty(STDERR_FILENO) == 1;
+        ctx.errIsTerminal = errIsTerminal;
         startTool(ws, globals, *command, err);
         const int code = command->run(ctx, parsed.line);
         return ui.errorShown() && code == kExitOk ? kExitFailure : code;
@@ -151,6 +159,20 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         err << "kavanto-cli: " << e.what() << '\n';
         return kExitFailure;
     }
+}
+
+} // namespace
+
+int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    const bool errIsTerminal = &err == &std::cerr && ::isatty(STDERR_FILENO) == 1;
+    TerminalSafeOutput safeOut(out.rdbuf());
+    TerminalSafeOutput safeErr(err.rdbuf());
+    std::ostream printedOut(&safeOut);
+    std::ostream printedErr(&safeErr);
+    const int code = runTool(args, printedOut, printedErr, errIsTerminal);
+    printedOut.flush();
+    printedErr.flush();
+    return code;
 }
 
 } // namespace kav::cli

@@ -5,6 +5,7 @@
 #include <QNetworkProxy>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QTimer>
 #include <QUrl>
 
 namespace kav::platform {
@@ -65,9 +66,18 @@ HttpResponse QtHttpClient::get(const HttpRequest& request) {
 
     cancelled_ = false;
     bool tooLarge = false;
+    bool pastDeadline = false;
     QNetworkReply* reply = manager_.get(qrequest);
     reply_ = reply;
     QByteArray body;
+    // The transfer time-out restarts with every byte; this one does not.
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    QObject::connect(&deadline, &QTimer::timeout, reply, [&] {
+        pastDeadline = true;
+        reply->abort();
+    });
+    deadline.start(request.deadlineMs);
 
     const auto refuseWhenTooLarge = [&](qint64 announced) {
         if (announced >= 0 && static_cast<std::size_t>(announced) > request.maxBodyBytes &&
@@ -118,6 +128,10 @@ HttpResponse QtHttpClient::get(const HttpRequest& request) {
     } else if (cancelled_) {
         response.failure = HttpResponse::Failure::Cancelled;
         response.errorText = reply->errorString().toStdString();
+    } else if (pastDeadline) {
+        response.failure = HttpResponse::Failure::Timeout;
+        response.errorText = "keine vollständige Antwort innerhalb von " +
+                             std::to_string(request.deadlineMs / 1000) + " s";
     } else if (error == QNetworkReply::OperationCanceledError) {
         // Not our abort: the transfer time-out fired.
         response.failure = HttpResponse::Failure::Timeout;

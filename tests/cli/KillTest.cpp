@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The real kavanto-cli killed with SIGKILL at random moments while it writes the draw file
 // (an update against the draw-data service on 127.0.0.1, manual entries that append or
-// merge, deletions, CSV imports), and pairs of writers running at once. After every trial
-// the draw file must be whole records in date order and hold every draw that a writer
-// reported as stored (exit code 0) and that no later writer could have changed.
+// merge, deletions, CSV imports), CSV exports, and pairs of writers running at once. After
+// every trial the draw file must be whole records in date order and hold every draw that a
+// writer reported as stored (exit code 0) and that no later writer could have changed; the
+// export is a whole CSV file or none, and an export that ends leaves no temporary file of a
+// killed one behind.
 #include "DrawHistory.h"
 #include "DrawService.h"
 #include "base/AtomicFile.h"
@@ -27,6 +29,7 @@
 #include <numeric>
 #include <optional>
 #include <random>
+#include <sstream>
 #include <thread>
 
 namespace kav::test {
@@ -47,7 +50,7 @@ const DayCount kSeedDay = dayCountFromCivil({2005, 2, 6});
 // The service's today: far enough that the updates of a whole run never run out of draws.
 const DayCount kServiceToday = dayCountFromCivil({2030, 12, 29});
 
-enum class Operation { Update, Add, Delete, Import };
+enum class Operation { Update, Add, Delete, Import, Export };
 
 const char* nameOf(Operation op) {
     switch (op) {
@@ -59,6 +62,8 @@ const char* nameOf(Operation op) {
         return "delete";
     case Operation::Import:
         return "import";
+    case Operation::Export:
+        return "export";
     }
     return "?";
 }
@@ -112,12 +117,32 @@ std::string readAll(const std::filesystem::path& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// Whether a killed rewrite left its temporary file (the next rewrite removes it).
-bool hasTemporary(const std::filesystem::path& folder) {
+// The temporary files a killed rewrite of `name` left in `folder` (the next rewrite
+// removes them).
+std::vector<std::filesystem::path> temporariesOf(const std::filesystem::path& folder,
+                                                 const std::string& name) {
+    std::vector<std::filesystem::path> found;
     for (const auto& entry : std::filesystem::directory_iterator(folder))
-        if (isTemporaryNameFor(entry.path().filename().string(), DrawFile::kFileName))
-            return true;
-    return false;
+        if (isTemporaryNameFor(entry.path().filename().string(), name))
+            found.push_back(entry.path());
+    return found;
+}
+
+bool hasTemporary(const std::filesystem::path& folder) {
+    return !temporariesOf(folder, DrawFile::kFileName).empty();
+}
+
+const char* const kExportName = "export.csv";
+
+// A whole export: lines of a date and six numbers, the last one ended.
+bool isWholeExport(const std::string& text) {
+    if (text.empty() || text.back() != '\n')
+        return false;
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);)
+        if (std::count(line.begin(), line.end(), ',') != 6)
+            return false;
+    return true;
 }
 
 // What the draw file must hold: by date, the exact record, or any record (nullopt) where
@@ -216,11 +241,18 @@ protected:
         return job;
     }
 
+    Job exportJob() const {
+        return {Operation::Export,
+                {"export", QString::fromStdString((dataDir / kExportName).string())},
+                {},
+                0};
+    }
+
     // A random writer for a trial of its own.
     Job randomJob() {
         const std::vector<DrawRecord> records = stored();
         const DayCount last = records.empty() ? kSeedDay : wholeDayOf(records.back().date);
-        switch (std::uniform_int_distribution<int>(0, 9)(random)) {
+        switch (std::uniform_int_distribution<int>(0, 10)(random)) {
         case 0:
         case 1:
         case 2:
@@ -238,6 +270,8 @@ protected:
                 return deleteJob(wholeDayOf(records[i].date));
             }
             return updateJob();
+        case 8:
+            return exportJob();
         default: {
             std::vector<DayCount> dates;
             for (int n = std::uniform_int_distribution<int>(1, 4)(random); n > 0; --n)
@@ -274,6 +308,17 @@ protected:
                     expected[date] = DrawHistory::demoDraw(date);
             }
         }
+    }
+
+    // An export that ended removed the temporary files killed exports had left, except
+    // those too young to tell from a writer at work (AtomicFile's minimum age, 2 s).
+    void checkExportCleanedUp(Clock::time_point exportStart) const {
+        const auto now = std::filesystem::file_time_type::clock::now();
+        const auto age = std::chrono::duration_cast<std::chrono::milliseconds>(
+            Clock::now() - exportStart + std::chrono::seconds(2));
+        for (const std::filesystem::path& left : temporariesOf(dataDir, kExportName))
+            EXPECT_LT(now - std::filesystem::last_write_time(left), age)
+                << left << " outlived the export that should have removed it";
     }
 
     // Whole records, strictly in date order, holding every draw the model requires.
@@ -318,11 +363,12 @@ TEST_F(KillTrials, AKilledWriterNeverLosesOrTearsADraw) {
     std::map<Operation, double> typicalMs{{Operation::Update, 150},
                                           {Operation::Add, 100},
                                           {Operation::Delete, 100},
-                                          {Operation::Import, 100}};
+                                          {Operation::Import, 100},
+                                          {Operation::Export, 100}};
     std::map<Operation, std::pair<int, int>> counts; // killed, completed
     // Kills that came after the writer had changed the draw file, or while its temporary
     // file existed: the moments that matter.
-    int killedAfterAChange = 0, killedWithATemporary = 0;
+    int killedAfterAChange = 0, killedWithATemporary = 0, exportsKilledWithATemporary = 0;
     const auto drawFilePath = DrawFile(dataDir).path();
     for (int trial = 0; trial < trials; ++trial) {
         const Job job = randomJob();
@@ -341,11 +387,19 @@ TEST_F(KillTrials, AKilledWriterNeverLosesOrTearsADraw) {
             typicalMs[job.op] = 0.8 * typicalMs[job.op] + 0.2 * ms;
             afterSuccess(job, outcome);
             ++counts[job.op].second;
+            if (job.op == Operation::Export)
+                checkExportCleanedUp(start);
         } else {
             ASSERT_TRUE(outcome.killed) << nameOf(job.op) << " failed: " << outcome.err;
             ++counts[job.op].first;
             killedAfterAChange += readAll(drawFilePath) != before ? 1 : 0;
             killedWithATemporary += hasTemporary(dataDir) ? 1 : 0;
+            if (job.op == Operation::Export)
+                exportsKilledWithATemporary += temporariesOf(dataDir, kExportName).empty() ? 0 : 1;
+        }
+        const std::filesystem::path exported = dataDir / kExportName;
+        if (std::filesystem::exists(exported)) {
+            ASSERT_TRUE(isWholeExport(readAll(exported))) << "trial " << trial << ": a torn export";
         }
         checkFile("trial " + std::to_string(trial) + " (" + nameOf(job.op) +
                   (outcome.killed ? ", killed" : "") + ")");
@@ -356,8 +410,9 @@ TEST_F(KillTrials, AKilledWriterNeverLosesOrTearsADraw) {
     for (const auto& [op, c] : counts)
         std::cout << ' ' << nameOf(op) << ' ' << c.first << " killed/" << c.second << " done;";
     std::cout << ' ' << killedAfterAChange << " killed after changing the file, "
-              << killedWithATemporary << " with a temporary file left; " << stored().size()
-              << " draws at the end\n";
+              << killedWithATemporary << " with a temporary file left, "
+              << exportsKilledWithATemporary << " exports killed with a temporary file left; "
+              << stored().size() << " draws at the end\n";
 }
 
 TEST_F(KillTrials, ConcurrentWritersBothStoreTheirDraws) {

@@ -164,16 +164,18 @@ TEST_F(CliPrintAndSubmit, WithoutKlickwerkTheInstallPromptIsAnsweredNo) {
     const CliResult r = run(submitArgs({"--dry-run"}));
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_NE(r.err.find("Klickwerk installieren?"), std::string::npos) << r.err;
-    EXPECT_TRUE(std::filesystem::exists(dataDir / "Tipps" / "20240608.hlt"));
-    EXPECT_FALSE(std::filesystem::exists(dataDir / "Tipps" / "20240603.vks"));
+    EXPECT_FALSE(std::filesystem::exists(dataDir / "Tipps"));
     EXPECT_EQ(stored("KavantoScript"), "<missing>");
 }
 
-TEST_F(CliPrintAndSubmit, AMissingTemplateFailsAfterTheSettingsWereStored) {
+// A missing template was once stored as the remembered script, and every later submit
+// failed on it; nothing is written now, and the next submit works.
+TEST_F(CliPrintAndSubmit, AMissingTemplateFailsAndWritesNothing) {
     const CliResult r = run(submitArgs({"--dry-run", "--template", "/nicht/da.vks"}));
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(stored("KavantoScript"), "/nicht/da.vks");
-    EXPECT_FALSE(std::filesystem::exists(dataDir / "Tipps" / "20240603.vks"));
+    EXPECT_EQ(stored("KavantoScript"), "<missing>");
+    EXPECT_FALSE(std::filesystem::exists(dataDir / "Tipps"));
+    EXPECT_EQ(run(submitArgs({"--dry-run"})).exitCode, 0);
 }
 
 TEST_F(CliPrintAndSubmit, BadSubmitOptionsAreUsageErrors) {

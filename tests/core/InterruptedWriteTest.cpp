@@ -252,7 +252,9 @@ std::vector<Writer> writers() {
              writeFileAtomically(r.folder / "config" / "Klickwerk.conf", "KavantoZahl1=sz:3\n",
                                  FileAccess::OwnerOnly);
          },
-         [](WriterRun& r) { r.klickwerk.write(klickwerk::Text1, "anna"); }},
+         [](WriterRun& r) {
+             r.klickwerk.write({{klickwerk::Text1, "anna"}});
+         }},
         {"Einstellungen",
          [](WriterRun& r) { writeBytes(r.folder / "Kavanto.conf", "Chekcbox1=dword:1\n"); },
          [](WriterRun& r) {

@@ -167,16 +167,21 @@ TEST_F(UpdateEndToEnd, AMessageEndsTheUpdate) {
     EXPECT_EQ(ui.messages, Dates{"Mitteilung\r\nDer Dienst zieht um. Grüße\r\n"});
 }
 
-TEST_F(UpdateEndToEnd, ErrorStatusesYieldNothingAndTheUpdateGoesOn) {
+// Every request answered with 503 once ended as a success that stored nothing, without a
+// word. Three error statuses in a row now end it like three failed connections.
+TEST_F(UpdateEndToEnd, ThreeErrorStatusesInARowEndTheUpdateAndSaySo) {
     ServiceOptions options;
     options.status = 503;
     serve(DrawHistory::demo(), options);
     writeDraws({DrawRecord::seed()});
     const UpdateResult result = update(service->url());
-    EXPECT_EQ(service->requestedDates().size(), 6u);
-    EXPECT_EQ(result.end, UpdateEnd::PassedToday);
+    EXPECT_EQ(service->requestedDates().size(), 3u);
+    EXPECT_EQ(result.end, UpdateEnd::Refusing);
     EXPECT_EQ(storedDraws(), std::vector<DrawRecord>{DrawRecord::seed()});
     EXPECT_EQ(ws.view.status.panel0, "Service Unavailable");
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_NE(ui.messages[0].find(service->url()), std::string::npos) << ui.messages[0];
+    EXPECT_NE(ui.messages[0].find("503 Service Unavailable"), std::string::npos) << ui.messages[0];
 }
 
 TEST_F(UpdateEndToEnd, ASlowServiceTimesOutAndThreeInARowEndTheUpdate) {
@@ -190,6 +195,8 @@ TEST_F(UpdateEndToEnd, ASlowServiceTimesOutAndThreeInARowEndTheUpdate) {
     EXPECT_EQ(ws.view.status.panel0, "Zeitüberschreitung");
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_NE(ui.messages[0].find(service->url()), std::string::npos);
+    EXPECT_NE(ui.messages[0].find("zuletzt: Zeitüberschreitung nach 150 ms"), std::string::npos)
+        << ui.messages[0];
 }
 
 TEST_F(UpdateEndToEnd, NoServiceAtAllEndsAfterThreeAttempts) {

@@ -6,6 +6,7 @@
 #include "support/TestEnvironment.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QTest>
 #include <memory>
 #include <thread>
@@ -36,6 +37,15 @@ public:
         server.Get("/slow", [](const httplib::Request&, httplib::Response& res) {
             std::this_thread::sleep_for(std::chrono::milliseconds(1500));
             res.set_content("late", "text/plain");
+        });
+        // Half a megabyte announced, then a byte every 100 ms: each keeps the transfer
+        // time-out from firing.
+        server.Get("/trickle", [](const httplib::Request&, httplib::Response& res) {
+            res.set_content_provider(
+                500000, "text/plain", [](std::size_t, std::size_t, httplib::DataSink& sink) {
+                    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+                    return sink.write("x", 1);
+                });
         });
         server.Get("/big", [](const httplib::Request&, httplib::Response& res) {
             res.set_content(std::string(5000, 'x'), "text/plain");
@@ -161,6 +171,23 @@ private slots:
             QVERIFY(r.body.empty());
             QVERIFY(!r.errorText.empty());
         }
+    }
+
+    // A service that trickled kept the update running without end: the time-out restarts
+    // with every byte, the deadline does not.
+    void aTricklingAnswerEndsAtTheDeadline() {
+        kav::platform::QtHttpClient client;
+        HttpRequest request;
+        request.url = server->url("/trickle");
+        request.timeoutMs = 1000;
+        request.deadlineMs = 1500;
+        QElapsedTimer clock;
+        clock.start();
+        const HttpResponse r = client.get(request);
+        QCOMPARE(int(r.failure), int(HttpResponse::Failure::Timeout));
+        QVERIFY(r.unreachable());
+        QVERIFY(r.body.empty());
+        QVERIFY2(clock.elapsed() < 10000, qPrintable(QString::number(clock.elapsed())));
     }
 
     void refusedConnectionIsUnreachable() {

@@ -20,9 +20,14 @@ std::filesystem::path fileArgument(const char* command, const CommandLine& line)
 
 int runImport(CliContext& ctx, const CommandLine& line) {
     const bool replace = line.isSet("replace");
-    const ImportCounts counts =
-        importDrawsFromCsv(ctx.ws.program, ctx.ws.run, fileArgument("import", line),
-                           replace ? ConflictChoice::Replace : ConflictChoice::Keep);
+    const std::filesystem::path file = fileArgument("import", line);
+    // A folder, a device or a FIFO is no CSV file (a missing file fails as a read error).
+    std::error_code ec;
+    if (std::filesystem::exists(file, ec) && !std::filesystem::is_regular_file(file, ec))
+        throw UsageError("import: " + file.string() +
+                         " ist keine gewöhnliche Datei; erwartet wird eine CSV-Datei");
+    const ImportCounts counts = importDrawsFromCsv(
+        ctx.ws.program, ctx.ws.run, file, replace ? ConflictChoice::Replace : ConflictChoice::Keep);
     if (ctx.json) {
         ctx.printJson({{"added", counts.added},
                        {"unchanged", counts.unchanged},

@@ -8,8 +8,6 @@
 #include "draws/DrawServiceProtocol.h"
 
 #include <QJsonArray>
-#include <iostream>
-#include <unistd.h>
 
 namespace kav::cli {
 
@@ -24,7 +22,7 @@ int runUpdate(CliContext& ctx, const CommandLine& line) {
     }
 
     // Progress goes to a terminal only; scripts read a clean standard error.
-    const bool progress = &ctx.err == &std::cerr && ::isatty(STDERR_FILENO);
+    const bool progress = ctx.errIsTerminal;
     int requests = 0;
     if (progress)
         parameters.beforeRequest = [&](DayCount date) {
@@ -69,7 +67,9 @@ int runUpdate(CliContext& ctx, const CommandLine& line) {
         if (result.message)
             ctx.out << *result.message << '\n';
     }
-    return result.end == UpdateEnd::Unreachable ? kExitFailure : kExitOk;
+    const bool failed = result.end == UpdateEnd::Unreachable || result.end == UpdateEnd::Refusing ||
+                        result.end == UpdateEnd::NoStart;
+    return failed ? kExitFailure : kExitOk;
 }
 
 } // namespace kav::cli

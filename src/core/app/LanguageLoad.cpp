@@ -2,6 +2,7 @@
 #include "app/LanguageLoad.h"
 
 #include "app/Workspace.h"
+#include "base/IoError.h"
 #include "base/LanguageFile.h"
 
 #include <algorithm>
@@ -125,13 +126,23 @@ void setStartButtonCaption(Workspace& ws, const std::string& caption) {
 
 LanguageLoadResult loadLanguage(Workspace& ws, const std::string& code,
                                 const std::vector<LanguageComponent>& components) {
+    // A file that is there but cannot be read (too large, no regular file) is told and
+    // counts as missing: the load goes on with the texts it has.
+    const auto read = [&](const std::filesystem::path& path) {
+        try {
+            return readLanguageFile(path);
+        } catch (const IoError& e) {
+            ws.program.ui.showMessage(e.what(), "Sprache");
+            return std::optional<std::vector<std::string>>{};
+        }
+    };
     LanguageFileLines files;
-    files.base = readLanguageFile(baseLanguageFile(ws.program.folder));
+    files.base = read(baseLanguageFile(ws.program.folder));
     if (!files.base)
         return {};
-    files.translation = readLanguageFile(codeFile(ws.program.folder, kBaseFileName, code));
-    files.options = readLanguageFile(codeFile(ws.program.folder, "Radio.txt", code));
-    files.messages = readLanguageFile(codeFile(ws.program.folder, "meldungen.txt", code));
+    files.translation = read(codeFile(ws.program.folder, kBaseFileName, code));
+    files.options = read(codeFile(ws.program.folder, "Radio.txt", code));
+    files.messages = read(codeFile(ws.program.folder, "meldungen.txt", code));
     return applyLanguageFiles(ws, files, components);
 }
 
@@ -214,7 +225,12 @@ const Language* applyStoredLanguage(Workspace& ws,
 
 std::vector<LanguageComponent> workspaceComponents(Workspace& ws) {
     std::vector<LanguageComponent> components;
-    const auto base = readLanguageFile(baseLanguageFile(ws.program.folder));
+    std::optional<std::vector<std::string>> base;
+    try {
+        base = readLanguageFile(baseLanguageFile(ws.program.folder));
+    } catch (const IoError&) {
+        // The load itself tells the user about a base file it cannot read.
+    }
     if (!base)
         return components;
     for (std::size_t k = 0; 5 * k + 1 < base->size(); ++k) {

@@ -1,33 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/SettingsStore.h"
 
+#include "base/InputFile.h"
 #include "model/Interaction.h"
 
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <optional>
 
 namespace kav {
 namespace {
 
-// The store file's bytes; nullopt when it is missing or cannot be read (`exists` tells which).
-std::optional<std::string> readContent(const std::filesystem::path& path, bool& exists) {
+// The store file's bytes; nullopt when it is missing or cannot be read (`exists` tells which,
+// `problem` why it could not be read).
+std::optional<std::string> readContent(const std::filesystem::path& path, bool& exists,
+                                       std::string* problem = nullptr) {
     std::error_code ec;
     exists = std::filesystem::exists(path, ec) || ec;
     if (!exists)
         return std::nullopt;
-    if (!std::filesystem::is_regular_file(path, ec))
-        return std::nullopt;
     try {
-        std::ifstream in(path, std::ios::binary);
-        if (!in)
-            return std::nullopt;
-        std::string content{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-        if (in.bad())
-            return std::nullopt;
-        return content;
-    } catch (const std::exception&) {
+        return readInputFile(path, inputLimit::kSettingsStore);
+    } catch (const std::exception& e) {
+        if (problem)
+            *problem = e.what();
         return std::nullopt;
     }
 }
@@ -79,12 +74,13 @@ OpenedSettingsStore openSettingsStore(const std::filesystem::path& path, DayCoun
                                       Interaction& ui) {
     OpenedSettingsStore store;
     bool exists = false;
-    const std::optional<std::string> content = readContent(path, exists);
+    std::string problem;
+    const std::optional<std::string> content = readContent(path, exists, &problem);
     if (!content) {
         // A store that is there but cannot be read is not written over either.
         store.writable = !exists;
         if (exists)
-            ui.showMessage("Die Einstellungsdatei " + path.string() +
+            ui.showMessage(problem + "\n\nDie Einstellungsdatei " + path.string() +
                                " ließ sich nicht lesen. Es gelten die Standardeinstellungen; "
                                "Ihre Einstellungen werden diesmal nicht gespeichert.",
                            "Einstellungen");

@@ -8,6 +8,7 @@
 #include <chrono>
 #include <fcntl.h>
 #include <random>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -54,7 +55,8 @@ std::string temporaryFailure(const char* action, const fs::path& temporary, cons
            (targetExisted ? " ist unverändert." : " wurde nicht angelegt.");
 }
 
-// Opens a new temporary file beside `target` under a name no other file has.
+// Opens a new temporary file beside `target` under a name no other file has, and holds a
+// lock on it while it is written: a temporary file nobody holds was left by a killed writer.
 int createTemporary(FileLayer& layer, const fs::path& target, unsigned mode, fs::path& temporary,
                     int& fd) {
     const std::string name = target.filename().string();
@@ -63,10 +65,66 @@ int createTemporary(FileLayer& layer, const fs::path& target, unsigned mode, fs:
         temporary = target.parent_path() / temporaryName(name);
         err = layer.open(temporary, O_WRONLY | O_CREAT | O_EXCL, mode, fd);
     }
+    if (!err)
+        static_cast<void>(::flock(fd, LOCK_EX | LOCK_NB));
     return err;
 }
 
+// A writer that was just started has made its temporary file but not yet locked it; one
+// this much older that nobody holds is a killed writer's.
+constexpr auto kLeftTemporaryAge = std::chrono::seconds(2);
+
+bool isHeldByAWriter(const fs::path& temporary) {
+    const int fd = ::open(temporary.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return true; // gone meanwhile, or not ours to judge
+    const bool held = ::flock(fd, LOCK_EX | LOCK_NB) != 0;
+    ::close(fd);
+    return held;
+}
+
+// A device or a FIFO (a terminal, /dev/null, a pipe such as /dev/stdout) takes the content
+// as a stream; it is never replaced by a file. Opening a FIFO nobody reads fails at once
+// (ENXIO) instead of waiting.
+void writeDirectly(const fs::path& target, std::string_view content) {
+    const int fd = ::open(target.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        throw IoError(ioErrorText("Öffnen", target, errno));
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    std::size_t done = 0;
+    int err = 0;
+    while (done < content.size() && !err) {
+        const ssize_t n = ::write(fd, content.data() + done, content.size() - done);
+        if (n > 0)
+            done += static_cast<std::size_t>(n);
+        else if (n == 0)
+            err = ENOSPC;
+        else if (errno != EINTR)
+            err = errno;
+    }
+    if (::close(fd) != 0 && !err && errno != EINTR)
+        err = errno;
+    if (err)
+        throw IoError(ioErrorText("Schreiben", target, err));
+}
+
 } // namespace
+
+void removeLeftTemporaries(const std::filesystem::path& target, std::chrono::seconds minimumAge) {
+    const std::string name = target.filename().string();
+    const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
+    const auto now = fs::file_time_type::clock::now();
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        if (!isTemporaryNameFor(it->path().filename().string(), name))
+            continue;
+        std::error_code timeError;
+        const auto written = fs::last_write_time(it->path(), timeError);
+        if (timeError || now - written < minimumAge || isHeldByAWriter(it->path()))
+            continue;
+        fileLayer().remove(it->path());
+    }
+}
 
 void writeFileAtomically(const std::filesystem::path& path, std::string_view content,
                          FileAccess access) {
@@ -74,6 +132,15 @@ void writeFileAtomically(const std::filesystem::path& path, std::string_view con
     const fs::path target = resolvedTarget(path);
     struct stat existing {};
     const bool targetExisted = ::stat(target.c_str(), &existing) == 0;
+    if (targetExisted && !S_ISREG(existing.st_mode)) {
+        if (S_ISCHR(existing.st_mode) || S_ISFIFO(existing.st_mode)) {
+            writeDirectly(target, content);
+            return;
+        }
+        throw IoError(ioErrorText("Schreiben", target, S_ISDIR(existing.st_mode) ? EISDIR : 0) +
+                      (S_ISDIR(existing.st_mode) ? "" : ": Das ist keine gewöhnliche Datei") +
+                      ". Es wurde nichts geschrieben.");
+    }
     const unsigned mode = access == FileAccess::OwnerOnly ? 0600u : 0666u;
 
     fs::path temporary;
@@ -108,6 +175,8 @@ void writeFileAtomically(const std::filesystem::path& path, std::string_view con
     if (err)
         fail(action, err);
 
+    // What a killed writer of the same file left goes, now that this write is through.
+    removeLeftTemporaries(target, kLeftTemporaryAge);
     if (const int renameErr = layer.rename(temporary, target)) {
         layer.remove(temporary);
         throw IoError("E/A-Fehler beim Umbenennen der temporären Datei " + quoted(temporary) +

@@ -17,7 +17,10 @@ struct HttpRequest {
     std::vector<std::pair<std::string, std::string>> headers;
     std::string proxyHost; // empty: no proxy
     int proxyPort = 80;
-    int timeoutMs = 5000;  // for connecting, and for each wait for more data
+    int timeoutMs = 5000; // for connecting, and for each wait for more data
+    // For the whole answer, however slowly the server trickles it: a request that has not
+    // completed by then fails as a time-out.
+    int deadlineMs = 15000;
     int maxRedirects = 15; // redirects followed at most (never from https to http)
     std::size_t maxBodyBytes = std::size_t{1} << 20; // a larger body is refused
 };

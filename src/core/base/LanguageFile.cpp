@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "base/LanguageFile.h"
 
+#include "base/InputFile.h"
 #include "base/IntegerText.h"
+#include "base/IoError.h"
 #include "base/TextLines.h"
 #include "base/Utf8.h"
 #include "base/Windows1252.h"
@@ -13,9 +15,6 @@
 
 namespace kav {
 namespace {
-
-// Far beyond any language file (the base file of every window is some 30 KB).
-constexpr std::uintmax_t kMaximumFileSize = 16u * 1024u * 1024u;
 
 std::string fromUtf16(std::string_view bytes, bool bigEndian) {
     const auto unit = [&](std::size_t i) -> char16_t {
@@ -76,23 +75,9 @@ std::vector<std::string> decodeLanguageText(std::string_view bytes) {
 
 std::optional<std::vector<std::string>> readLanguageFile(const std::filesystem::path& path) {
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec))
+    if (!std::filesystem::exists(path, ec) && !ec)
         return std::nullopt;
-    const std::uintmax_t size = std::filesystem::file_size(path, ec);
-    if (ec || size > kMaximumFileSize)
-        return std::nullopt;
-    try {
-        std::ifstream in(path, std::ios::binary);
-        if (!in)
-            return std::nullopt;
-        const std::string bytes{std::istreambuf_iterator<char>(in),
-                                std::istreambuf_iterator<char>()};
-        if (in.bad())
-            return std::nullopt;
-        return decodeLanguageText(bytes);
-    } catch (const std::exception&) {
-        return std::nullopt;
-    }
+    return decodeLanguageText(readInputFile(path, inputLimit::kLanguageFile));
 }
 
 std::string trimmedName(std::string_view line) {

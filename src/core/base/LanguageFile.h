@@ -16,8 +16,8 @@ namespace kav {
 // further line.
 std::vector<std::string> decodeLanguageText(std::string_view bytes);
 
-// The lines of a language file; nullopt when it does not exist or cannot be read (a file
-// larger than any language file could be counts as unreadable).
+// The lines of a language file; nullopt when there is none. Throws IoError for one that is
+// there but cannot be read, is no regular file or is larger than any language file could be.
 std::optional<std::vector<std::string>> readLanguageFile(const std::filesystem::path& path);
 
 // A name line of the base file as the load compares it: without leading and trailing

@@ -2,6 +2,7 @@
 #include "base/SettingsValues.h"
 
 #include "base/AtomicFile.h"
+#include "base/InputFile.h"
 #include "base/IoError.h"
 
 #include <bit>
@@ -138,12 +139,10 @@ std::string formatSettingsFile(const SettingsValues& values) {
 }
 
 SettingsValues readSettingsFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    std::error_code ec;
+    if (!std::filesystem::exists(path, ec) && !ec)
         return {};
-    std::ostringstream content;
-    content << in.rdbuf();
-    return parseSettingsFile(content.str());
+    return parseSettingsFile(readInputFile(path, inputLimit::kSettingsStore));
 }
 
 bool writeSettingsFile(const std::filesystem::path& path, const SettingsValues& values) {

@@ -35,7 +35,8 @@ using SettingsValues = std::map<std::string, SettingValue>;
 SettingsValues parseSettingsFile(const std::string& content);
 std::string formatSettingsFile(const SettingsValues& values);
 
-// Reads a store file; a missing or unreadable file gives no values.
+// Reads a store file; a missing file gives no values. Throws IoError for one that cannot be
+// read (no regular file, larger than a store can be, a read error).
 SettingsValues readSettingsFile(const std::filesystem::path& path);
 // Writes through the safe-write path; false when it could not be written.
 bool writeSettingsFile(const std::filesystem::path& path, const SettingsValues& values);

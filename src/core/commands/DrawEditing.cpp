@@ -4,6 +4,7 @@
 #include "commands/DrawReading.h"
 #include "commands/DrawSelection.h"
 #include "commands/InternetUpdate.h"
+#include "draws/DrawDates.h"
 #include "draws/DrawMaintenance.h"
 #include "model/BusyCursor.h"
 
@@ -53,7 +54,10 @@ void enterDraw(ProgramContext& program, Ticket& ticket, DrawWindow& drawWindow, 
         const DrawFile file = drawFileOf(program);
         const FileLock lock = file.lock();
         const DrawSnapshot current = file.readAll();
-        if (current.empty() || entry.date > current.records.back().date)
+        // Appended only after the newest draw, wherever that stands in the file; anything
+        // else goes into date order.
+        const std::optional<double> newest = examineDrawDates(current, program.today()).newest;
+        if (current.empty() || (newest && entry.date > *newest))
             file.append(entry);
         else
             file.replace(mergedRecords(current.records, entry));
@@ -77,7 +81,12 @@ void deleteCurrentDraw(ProgramContext& program, Ticket& ticket, DrawWindow& draw
         std::vector<DrawRecord> kept;
         kept.reserve(snapshot.size());
         std::copy_if(snapshot.records.begin(), snapshot.records.end(), std::back_inserter(kept),
-                     [&](const DrawRecord& r) { return r.date != drawWindow.current.date; });
+                     [&](const DrawRecord& r) {
+                         // A damaged date that is no number (NaN) equals nothing, itself
+                         // included; the draw shown with it goes all the same.
+                         const double shown = drawWindow.current.date;
+                         return !(r.date == shown || (std::isnan(r.date) && std::isnan(shown)));
+                     });
         file.replace(kept);
     }
     SpeedButton5Click(program, ticket, drawWindow, view);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "commands/DrawReading.h"
 
+#include "draws/DrawDates.h"
+
 namespace kav {
 
 DrawFile drawFileOf(const ProgramContext& program) {
@@ -18,6 +20,17 @@ DrawSnapshot readDrawFile(ProgramContext& program) {
                                    "Clave außerhalb 0..9). Sie werden bei allen Auswertungen "
                                    "übergangen.",
                                "Beschädigte Ziehungsdaten");
+    }
+    if (!program.drawDatesReported) {
+        const DrawDates dates = examineDrawDates(snapshot, program.today());
+        std::string text = outOfOrderText(snapshot, dates, file.path());
+        if (dates.unusableRecord)
+            text = unusableNewestText(snapshot, dates, file.path()) + kUnusableNewestRemedy +
+                   (text.empty() ? "" : "\n\n" + text);
+        if (!text.empty()) {
+            program.drawDatesReported = true;
+            program.ui.showMessage(text, "Ziehungsdaten");
+        }
     }
     return snapshot;
 }

@@ -8,6 +8,7 @@
 #include "commands/DrawReading.h"
 #include "commands/DrawSelection.h"
 #include "commands/SheetEvaluation.h"
+#include "draws/DrawDates.h"
 #include "draws/DrawServiceProtocol.h"
 
 #include <stdexcept>
@@ -66,6 +67,7 @@ HttpRequest requestFor(const Options& options, const std::string& address, DayCo
     request.proxyHost = options.proxyHost;
     request.proxyPort = *port;
     request.timeoutMs = parameters.timeoutMs;
+    request.deadlineMs = parameters.deadlineMs;
     request.maxRedirects = kMaxRedirects;
     request.maxBodyBytes = parameters.maxBodyBytes;
     return request;
@@ -97,10 +99,9 @@ std::string statusPanelText(const HttpResponse& response) {
 
 // Appends one record per draw line of the answer for `date`, up to the first line that is
 // not a draw line (the rest of the answer is skipped, records already appended stay).
-ServiceAnswer appendDrawLines(const ProgramContext& program, DrawWindow& drawWindow,
-                              Presentation& view, DrawFile::Updater& file, DayCount date,
-                              std::string_view body, UpdateResult& result) {
-    ServiceAnswer answer = readServiceAnswer(body);
+void appendDraws(const ProgramContext& program, DrawWindow& drawWindow, Presentation& view,
+                 DrawFile::Updater& file, DayCount date, const ServiceAnswer& answer,
+                 UpdateResult& result) {
     for (const DrawLine& draw : answer.draws) {
         file.append(DrawRecord::make(static_cast<double>(date), draw.numbers, draw.key));
         ++result.added;
@@ -109,12 +110,37 @@ ServiceAnswer appendDrawLines(const ProgramContext& program, DrawWindow& drawWin
                            formatCaptionDate(date) + "   ";
         program.ui.repaint();
     }
-    return answer;
 }
 
-std::string unreachableText(const std::string& address, int failures) {
+// Why an answer that arrived gives no draw: its status, or what was wrong with it.
+std::string refusalOf(const HttpResponse& response, const ServiceAnswer& answer) {
+    if (response.failed())
+        return response.errorText.empty() ? statusPanelText(response) : response.errorText;
+    if (answer.tooManyDraws())
+        return "mehr als " + std::to_string(kMaxDrawsPerAnswer) +
+               " verschiedene Ziehungen für einen Tag";
+    return "Status " + std::to_string(response.statusCode) +
+           (response.statusText.empty() ? "" : " " + response.statusText);
+}
+
+std::string refusingText(const std::string& address, int answers, const std::string& last) {
+    return "Der Ziehungsdienst unter " + address + " liefert keine brauchbare Antwort (" +
+           std::to_string(answers) + "-mal hintereinander, zuletzt: " + last +
+           "). Das Einlesen wurde beendet; die bis jetzt geladenen Ziehungen bleiben gespeichert. "
+           "Prüfen Sie die Adresse auf der Seite \"Internet-Optionen\" oder versuchen Sie es "
+           "später noch einmal.";
+}
+
+std::string noDrawsText(const std::string& address, std::size_t answers) {
+    return "Der Ziehungsdienst unter " + address + " hat " + std::to_string(answers) +
+           " Anfragen beantwortet, aber keine einzige Ziehung geliefert. Prüfen Sie die Adresse "
+           "auf der Seite \"Internet-Optionen\".";
+}
+
+std::string unreachableText(const std::string& address, int failures, const std::string& last) {
     return "Der Ziehungsdienst unter " + address + " antwortet nicht (" + std::to_string(failures) +
-           "-mal hintereinander keine Verbindung). Das Einlesen wurde beendet; die bis jetzt "
+           "-mal hintereinander, zuletzt: " + last +
+           "). Das Einlesen wurde beendet; die bis jetzt "
            "geladenen Ziehungen bleiben gespeichert.\n\n"
            "So kommen Sie zu den Ziehungen:\n"
            "- Ziehungen aus einer CSV-Datei importieren: Seite \"Datenbank\", \"CSV "
@@ -141,14 +167,28 @@ UpdateResult updateDrawDatabase(ProgramContext& program, const Options& options,
     const std::string address = serviceAddress(options, parameters);
     {
         RunningUpdate running(run);
-        DrawFile::Updater file(drawFileOf(program));
-        // A date the picker refuses (before its minimum) leaves it where it stands.
-        if (const auto last = file.lastRecord())
-            drawWindow.endPicker.set(roundToDay(last->date));
+        const DrawFile drawFile = drawFileOf(program);
+        DrawFile::Updater file(drawFile);
+        // The new draws go after the newest stored one, wherever it stands in the file, so
+        // they stay in date order. A date the picker refuses leaves it where it stands.
+        const DrawSnapshot stored = drawFile.readAll();
+        const DrawDates dates = examineDrawDates(stored, program.today());
+        if (dates.unusableRecord) {
+            result.end = UpdateEnd::NoStart;
+            program.ui.showMessage(unusableNewestText(stored, dates, drawFile.path()) +
+                                       kUnusableNewestRemedy,
+                                   "Ziehungsdaten");
+            program.drawDatesReported = true; // the selection afterwards need not say it again
+        } else if (dates.newest) {
+            drawWindow.endPicker.set(roundToDay(*dates.newest));
+        }
         drawWindow.endPicker.set(nextRequestDate(drawWindow.endPicker.value));
 
         int unreachableInARow = 0;
-        while (program.today() >= drawWindow.endPicker.value && run.updateStopShown) {
+        int refusedInARow = 0;
+        std::size_t answered = 0; // requests the service answered with a usable answer
+        while (result.end != UpdateEnd::NoStart && program.today() >= drawWindow.endPicker.value &&
+               run.updateStopShown) {
             const DayCount date = drawWindow.endPicker.value;
             const HttpRequest request = requestFor(options, address, date, parameters);
             view.status.panel0 = "Loading";
@@ -164,11 +204,20 @@ UpdateResult updateDrawDatabase(ProgramContext& program, const Options& options,
                 break;
             }
             unreachableInARow = response.unreachable() ? unreachableInARow + 1 : 0;
-            // An error status, a redirect loop or an oversized answer yields no draw.
-            if (!response.failed() && response.statusCode < 400) {
+            // An error status, a redirect loop, an oversized answer or one with more draws
+            // than a day has yields no draw.
+            ServiceAnswer answer;
+            const bool arrived = !response.failed() && response.statusCode < 400;
+            if (arrived) {
                 run.responseBuffer = response.body;
-                if (appendDrawLines(program, drawWindow, view, file, date, response.body, result)
-                        .message) {
+                answer = readServiceAnswer(response.body);
+            }
+            const bool usable = arrived && !answer.tooManyDraws();
+            refusedInARow = usable || response.unreachable() ? 0 : refusedInARow + 1;
+            if (usable) {
+                ++answered;
+                appendDraws(program, drawWindow, view, file, date, answer, result);
+                if (answer.message) {
                     result.message = fromWindows1252(response.body);
                     result.end = UpdateEnd::Message;
                     program.ui.showMessage(*result.message, "");
@@ -177,8 +226,16 @@ UpdateResult updateDrawDatabase(ProgramContext& program, const Options& options,
             }
             if (unreachableInARow >= parameters.unreachableLimit) {
                 result.end = UpdateEnd::Unreachable;
-                program.ui.showMessage(unreachableText(address, unreachableInARow),
-                                       "Ziehungsdienst nicht erreichbar");
+                program.ui.showMessage(
+                    unreachableText(address, unreachableInARow, refusalOf(response, answer)),
+                    "Ziehungsdienst nicht erreichbar");
+                break;
+            }
+            if (refusedInARow >= parameters.unreachableLimit) {
+                result.end = UpdateEnd::Refusing;
+                program.ui.showMessage(
+                    refusingText(address, refusedInARow, refusalOf(response, answer)),
+                    "Ziehungsdienst antwortet nicht richtig");
                 break;
             }
             drawWindow.endPicker.set(nextRequestDate(date));
@@ -186,6 +243,11 @@ UpdateResult updateDrawDatabase(ProgramContext& program, const Options& options,
         }
         if (result.end == UpdateEnd::PassedToday && program.today() >= drawWindow.endPicker.value)
             result.end = UpdateEnd::Stopped;
+        // Every date up to today asked and answered, not one draw: no weekend is without
+        // a draw, so after more than a week of answers the address is not the service's.
+        if (result.end == UpdateEnd::PassedToday && result.added == 0 && answered > 0 &&
+            result.requested.back() - result.requested.front() > 7)
+            program.ui.showMessage(noDrawsText(address, answered), "Ziehungsdienst");
         file.close();
     }
     view.tipDrawCaption = view.drawCaption;

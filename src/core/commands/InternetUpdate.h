@@ -22,8 +22,10 @@ namespace kav {
 struct UpdateParameters {
     std::string serviceUrl; // scheme://host[:port]; empty: the address of the settings
     int timeoutMs = 5000;   // for connecting and for each wait for data
+    int deadlineMs = 15000; // for a whole answer, however slowly it comes
     std::size_t maxBodyBytes = std::size_t{1} << 20; // a larger answer counts as an error
-    // Connection failures in a row (no connection or a time-out) that end the update.
+    // Connection failures in a row (no connection or a time-out) that end the update, and
+    // likewise answers that are no answer (an error status, too large, too many draws).
     int unreachableLimit = 3;
     // Called before each request, after status panel 0 says "Loading": the window shows
     // its state, the command-line tool its progress.
@@ -35,6 +37,8 @@ enum class UpdateEnd {
     Stopped,     // the stop button, or the request was cancelled (the window closes)
     Message,     // the service sent a "Mitteilung"
     Unreachable, // the service did not answer several times in a row
+    Refusing,    // the service answered with errors several times in a row
+    NoStart,     // the newest stored draw's date is no draw date: nothing was requested
     Busy,        // an update was already running; nothing happened
 };
 

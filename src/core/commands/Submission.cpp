@@ -16,14 +16,17 @@
 namespace kav {
 namespace {
 
+// "Tipps" in the program folder, where the submission's files go.
 std::filesystem::path submissionFolder(const ProgramContext& program) {
-    const std::filesystem::path folder =
-        std::filesystem::absolute(program.folder) / kSubmissionFolder;
+    return std::filesystem::absolute(program.folder) / kSubmissionFolder;
+}
+
+// Creates the folder when the submission writes its files.
+void createSubmissionFolder(const std::filesystem::path& folder) {
     std::error_code ec;
     std::filesystem::create_directory(folder, ec);
     if (ec || !std::filesystem::is_directory(folder, ec))
         throw IoError(ioErrorText("Anlegen", folder, ec ? ec.value() : ENOTDIR));
-    return folder;
 }
 
 ScriptServer scriptServerOf(const Options& options) {
@@ -37,10 +40,9 @@ ScriptServer scriptServerOf(const Options& options) {
 SubmissionResult OnlineTippClick(const ProgramContext& program, const Options& options,
                                  const Ticket& ticket, const DrawWindow& drawWindow,
                                  SubmissionServices& services) {
-    const std::filesystem::path tipFile =
-        submissionFolder(program) / submissionTipFileName(drawWindow.endPicker.value);
-    writeFileAtomically(tipFile, tipFileText(ticket.sheet));
-    return AutoWebScript(program, options, ticket, services, tipFile);
+    return AutoWebScript(program, options, ticket, services,
+                         submissionFolder(program) /
+                             submissionTipFileName(drawWindow.endPicker.value));
 }
 
 SubmissionResult AutoWebScript(const ProgramContext& program, const Options& options,
@@ -49,7 +51,6 @@ SubmissionResult AutoWebScript(const ProgramContext& program, const Options& opt
     SubmissionResult result;
     result.tipFile = tipFile;
     KlickwerkSettings& settings = services.klickwerk;
-    settings.open();
     const std::string folder = settings.read(klickwerk::Path);
     result.program = std::filesystem::path(folder) / klickwerk::Executable;
     ClickScriptFields fields;
@@ -83,18 +84,22 @@ SubmissionResult AutoWebScript(const ProgramContext& program, const Options& opt
         return result;
     }
     completeNumberFields(*chosen);
-    settings.write(klickwerk::Script, chosen->script);
-    settings.write(klickwerk::Zahl1, chosen->zahl1);
-    settings.write(klickwerk::Text1, chosen->text1);
-    settings.write(klickwerk::Zahl2, chosen->zahl2);
-    settings.write(klickwerk::Text2, chosen->text2);
-    if (settings.takeSessionOnlyNotice())
-        program.ui.showMessage(kSessionOnlyPasswordNotice, "Passwort");
 
+    // Everything that can fail before the hand-off is done before anything is written: a
+    // template that cannot be read leaves the settings, the folder and the files as they were.
     const std::string text =
         fillClickScript(readClickScriptTemplate(chosen->script), ticket.sheet, tipFile.string());
     result.script = submissionFolder(program) / clickScriptFileName(program.today());
+    createSubmissionFolder(submissionFolder(program));
+    writeFileAtomically(tipFile, tipFileText(ticket.sheet));
     writeFileAtomically(result.script, clickScriptFileBytes(text));
+    settings.write({{klickwerk::Script, chosen->script},
+                    {klickwerk::Zahl1, chosen->zahl1},
+                    {klickwerk::Text1, chosen->text1},
+                    {klickwerk::Zahl2, chosen->zahl2},
+                    {klickwerk::Text2, chosen->text2}});
+    if (settings.takeSessionOnlyNotice())
+        program.ui.showMessage(kSessionOnlyPasswordNotice, "Passwort");
 
     result.arguments = splitAtBlanks(klickwerkParameterString(
         result.script.string(), {chosen->zahl1, chosen->text1, chosen->zahl2, chosen->text2}));

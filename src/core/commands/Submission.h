@@ -35,19 +35,19 @@ struct SubmissionResult {
     std::vector<std::string> arguments; // the parameter string cut at its blanks
 };
 
-// "Tipp ab&geben" and the menu entry "&Abgeben": writes the submission tip file
-// "Tipps/<end-date picker + 7>.hlt" (the rows whose first cell is filled, cell texts as
-// they stand), then `AutoWebScript`. Throws IoError when the folder or the file cannot be
-// written; the dialog is not shown then.
+// "Tipp ab&geben" and the menu entry "&Abgeben": `AutoWebScript` with the submission tip
+// file "Tipps/<end-date picker + 7>.hlt" (the rows whose first cell is filled, cell texts as
+// they stand).
 SubmissionResult OnlineTippClick(const ProgramContext& program, const Options& options,
                                  const Ticket& ticket, const DrawWindow& drawWindow,
                                  SubmissionServices& services);
 
 // Reads Klickwerk's settings; without Klickwerk's executable asks whether to install it
-// and stops. Otherwise shows the click-script dialog; on OK stores its fields, fills the
-// chosen template into the click script "Tipps/<today>.vks" and starts Klickwerk with the
-// parameter string, without a shell and without waiting. A template that cannot be read
-// throws IoError after the settings were stored; nothing else is written then.
+// and stops. Otherwise shows the click-script dialog; on OK fills the chosen template, then
+// writes the tip file and the click script "Tipps/<today>.vks", stores the dialog's fields in
+// one write of Klickwerk's settings and starts Klickwerk with the parameter string, without
+// a shell and without waiting. Nothing is written when the user declines, cancels or the
+// template cannot be read (IoError).
 SubmissionResult AutoWebScript(const ProgramContext& program, const Options& options,
                                const Ticket& ticket, SubmissionServices& services,
                                const std::filesystem::path& tipFile);

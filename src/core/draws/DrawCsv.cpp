@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "draws/DrawCsv.h"
 
+#include "base/InputFile.h"
 #include "base/IntegerText.h"
 #include "base/IoError.h"
 #include "base/TextLines.h"
@@ -157,15 +158,7 @@ std::vector<DrawRecord> parseDrawCsv(std::string_view text, DayCount today) {
 }
 
 std::vector<DrawRecord> readDrawCsvFile(const std::filesystem::path& path, DayCount today) {
-    errno = 0;
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw IoError(ioErrorText("Lesen", path, errno));
-    std::ostringstream content;
-    content << in.rdbuf();
-    if (in.bad())
-        throw IoError(ioErrorText("Lesen", path, errno));
-    return parseDrawCsv(content.str(), today);
+    return parseDrawCsv(readInputFile(path, inputLimit::kDrawCsv), today);
 }
 
 std::string drawCsvText(std::span<const DrawRecord> records) {

@@ -3,6 +3,7 @@
 
 #include "base/AtomicFile.h"
 #include "base/FileLayer.h"
+#include "base/InputFile.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -13,14 +14,6 @@
 
 namespace kav {
 namespace {
-
-struct FileCloser {
-    void operator()(std::FILE* f) const {
-        if (f)
-            std::fclose(f);
-    }
-};
-using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
 // Long enough for the window's update to answer a request, short enough that a second
 // writer does not seem to hang.
@@ -85,19 +78,8 @@ DrawSnapshot DrawFile::readAll() const {
 }
 
 DrawSnapshot readDrawRecords(const std::filesystem::path& path) {
-    errno = 0;
-    FilePtr f(std::fopen(path.c_str(), "rb"));
-    if (!f)
-        throw IoError(ioErrorText("Lesen", path, errno));
-    std::vector<std::uint8_t> bytes;
-    std::uint8_t buffer[64 * kRecordSize];
-    std::size_t got = 0;
-    errno = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, f.get())) > 0)
-        bytes.insert(bytes.end(), buffer, buffer + got);
-    if (std::ferror(f.get()))
-        throw IoError(ioErrorText("Lesen", path, errno));
-    return parseDrawRecords(bytes);
+    const std::string bytes = readInputFile(path, inputLimit::kDrawFile);
+    return parseDrawRecords({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()});
 }
 
 DrawSnapshot parseDrawRecords(std::span<const std::uint8_t> bytes) {
@@ -125,15 +107,6 @@ FileLock DrawFile::lock() const {
         return FileLock(folder_ / kLockFileName, lockWait());
     } catch (const FileLockBusy& busy) {
         throw IoError(busyText(busy.holder()));
-    }
-}
-
-void DrawFile::removeLeftTemporaries() const {
-    std::error_code ec;
-    for (std::filesystem::directory_iterator it(folder_, ec), end; !ec && it != end;
-         it.increment(ec)) {
-        if (isTemporaryNameFor(it->path().filename().string(), kFileName))
-            fileLayer().remove(it->path());
     }
 }
 
@@ -170,11 +143,18 @@ void DrawFile::append(const DrawRecord& record) const {
 
 void DrawFile::replace(std::span<const DrawRecord> records) const {
     const FileLock held = lock();
-    removeLeftTemporaries();
+    // The draw file is a file: a device or a FIFO in its place is not written to.
+    if (state() == DrawFileState::NotAFile)
+        throw IoError(notAFileText());
+    // Under the lock no writer of the draw file is at work: whatever it left goes.
+    removeLeftTemporaries(path_, std::chrono::seconds(0));
     writeFileAtomically(path_, encoded(records));
 }
 
 DrawFile::Updater::Updater(const DrawFile& file) : lock_(file.lock()), path_(file.path()) {
+    // A FIFO in the draw file's place would block the open; a device would take the records.
+    if (file.state() == DrawFileState::NotAFile)
+        throw IoError(file.notAFileText());
     FileLayer& layer = fileLayer();
     int err = layer.open(path_, O_RDWR, 0, fd_);
     if (err == ENOENT) {

@@ -118,9 +118,6 @@ public:
     };
 
 private:
-    // Removes temporary files of rewrites a killed writer left (the lock keeps live ones
-    // of other writers from existing).
-    void removeLeftTemporaries() const;
     std::string notAFileText() const;
 
     std::filesystem::path folder_;

@@ -168,7 +168,11 @@ ServiceAnswer readServiceAnswer(std::string_view body) {
             answer.message = body.find("Mitteilung") != std::string_view::npos;
             break;
         }
-        answer.draws.push_back(*draw);
+        if (std::find(answer.draws.begin(), answer.draws.end(), *draw) == answer.draws.end())
+            answer.draws.push_back(*draw);
+        // Enough to tell an answer with too many draws; reading on would only cost time.
+        if (answer.tooManyDraws())
+            break;
     }
     return answer;
 }

@@ -36,7 +36,13 @@ DayCount nextRequestDate(DayCount date);
 struct DrawLine {
     std::array<int, kNumbersPerDraw> numbers{};
     int key = 0;
+
+    bool operator==(const DrawLine&) const = default;
 };
+
+// The game draws once a date; an answer may bring a correction beside it, but an answer
+// with more different draws than this for one date is no answer of the service.
+inline constexpr std::size_t kMaxDrawsPerAnswer = 5;
 
 // One line of an answer, read from the left: a leading field up to the first ",", five
 // whole numbers each followed by ",", the key number up to the next ";", the rest ignored;
@@ -50,9 +56,11 @@ std::optional<DrawLine> parseDrawLine(std::string_view line);
 // before it count. An answer stopped so that holds the word "Mitteilung" is a message to
 // the user, shown whole.
 struct ServiceAnswer {
-    std::vector<DrawLine> draws;
-    bool stoppedAtLine = false; // a line that is not a draw line ended the reading
+    std::vector<DrawLine> draws; // a line repeated in the answer counts once
+    bool stoppedAtLine = false;  // a line that is not a draw line ended the reading
     bool message = false;
+    // More than kMaxDrawsPerAnswer different draws: none of them is taken.
+    bool tooManyDraws() const { return draws.size() > kMaxDrawsPerAnswer; }
 };
 ServiceAnswer readServiceAnswer(std::string_view body);
 

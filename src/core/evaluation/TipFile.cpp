@@ -2,6 +2,7 @@
 #include "evaluation/TipFile.h"
 
 #include "base/AtomicFile.h"
+#include "base/InputFile.h"
 #include "base/IoError.h"
 #include "model/TipSheet.h"
 
@@ -17,10 +18,6 @@ namespace {
 constexpr std::size_t kMaxLineLength = 4096;
 
 constexpr int kTuesday = 2;
-
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
 
 // One line as the text reader sees it, from `next` (a byte, or EOF at the end): up to LF,
 // a CR before it dropped. At the end of the text the line is empty. A line over the limit
@@ -88,16 +85,7 @@ void saveTipFile(const TipSheet& sheet, const std::filesystem::path& path) {
 }
 
 void loadTipFile(TipSheet& sheet, const std::filesystem::path& path) {
-    errno = 0;
-    const std::unique_ptr<std::FILE, FileCloser> in(std::fopen(path.c_str(), "rb"));
-    if (!in)
-        throw IoError(ioErrorText("Öffnen", path, errno));
-    fillSheet(sheet, [&] {
-        const int c = std::getc(in.get());
-        if (c == EOF && std::ferror(in.get()))
-            throw IoError(ioErrorText("Lesen", path, errno));
-        return c;
-    });
+    loadTipText(sheet, readInputFile(path, inputLimit::kTipFile));
 }
 
 void loadTipText(TipSheet& sheet, std::string_view text) {

@@ -2,6 +2,7 @@
 #include "generator/NumberList.h"
 
 #include "base/AtomicFile.h"
+#include "base/InputFile.h"
 #include "base/IntegerText.h"
 #include "base/IoError.h"
 
@@ -15,7 +16,6 @@ namespace {
 
 // No list the program writes comes near these; anything longer is not a list.
 constexpr std::size_t kMaxLineLength = 32;
-constexpr std::size_t kMaxFileBytes = 64 * 1024;
 
 // A weight as the user sees it in a message: a hand-edited text may be long.
 std::string quotedWeight(const std::string& weight) {
@@ -31,10 +31,6 @@ int clampedCount(int count) {
     throw NumberListError("Die Datei \"" + source + "\" ist keine gültige Werteliste: " + reason +
                           " Die Liste bleibt unverändert.");
 }
-
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
 
 } // namespace
 
@@ -109,7 +105,7 @@ void saveNumberList(NumberBoxes& boxes, int count, const std::filesystem::path& 
 
 NumberBoxes readNumberList(const NumberBoxes& boxes, int count, std::string_view text,
                            const std::string& source) {
-    if (text.size() > kMaxFileBytes)
+    if (text.size() > inputLimit::kNumberList)
         refuse(source, "Die Datei ist zu groß.");
     NumberBoxes loaded = boxes;
     for (int k = 1; k <= clampedCount(count); ++k) {
@@ -144,17 +140,8 @@ NumberBoxes readNumberList(const NumberBoxes& boxes, int count, std::string_view
 }
 
 NumberBoxes loadNumberList(const NumberBoxes& boxes, int count, const std::filesystem::path& path) {
-    errno = 0;
-    const std::unique_ptr<std::FILE, FileCloser> in(std::fopen(path.c_str(), "rb"));
-    if (!in)
-        throw IoError(ioErrorText("Öffnen", path, errno));
-    // One byte more than a list may have tells a file that is too large.
-    std::string text(kMaxFileBytes + 1, '\0');
-    const std::size_t read = std::fread(text.data(), 1, text.size(), in.get());
-    if (std::ferror(in.get()))
-        throw IoError(ioErrorText("Lesen", path, errno));
-    text.resize(read);
-    return readNumberList(boxes, count, text, path.string());
+    return readNumberList(boxes, count, readInputFile(path, inputLimit::kNumberList),
+                          path.string());
 }
 
 } // namespace kav

@@ -27,8 +27,10 @@ struct ProgramContext {
     // The internet update, as the front end wires it to its HTTP client (the first
     // start and the rebuild run it).
     std::function<void()> internetUpdate;
-    // The user hears once per run of the program that the draw file holds damaged records.
+    // The user hears once per run of the program that the draw file holds damaged records,
+    // and that its dates are out of order or end in a date that is no draw date.
     bool damagedRecordsReported = false;
+    bool drawDatesReported = false;
 };
 
 } // namespace kav

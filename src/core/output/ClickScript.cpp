@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "output/ClickScript.h"
 
+#include "base/InputFile.h"
 #include "base/IoError.h"
 #include "base/Windows1252.h"
 #include "model/TipSheet.h"
@@ -73,18 +74,9 @@ std::string fillClickScript(std::string_view templateText, const TipSheet& sheet
 }
 
 std::string readClickScriptTemplate(const std::filesystem::path& path) {
-    std::error_code ec;
-    // A folder, a device or a pipe is no template (and reading a device might not end).
-    if (path.empty() || !std::filesystem::is_regular_file(path, ec))
+    if (path.empty())
         throw IoError(ioErrorText("Öffnen", path, ENOENT));
-    errno = 0;
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw IoError(ioErrorText("Öffnen", path, errno));
-    std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (in.bad())
-        throw IoError(ioErrorText("Lesen", path, errno));
-    return fromWindows1252(bytes);
+    return fromWindows1252(readInputFile(path, inputLimit::kClickScript));
 }
 
 std::string clickScriptFileBytes(std::string_view text) {

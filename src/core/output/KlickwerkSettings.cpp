@@ -21,18 +21,6 @@ std::string textValue(const SettingsValues& values, const std::string& name) {
 KlickwerkSettings::KlickwerkSettings(std::filesystem::path storeFile, SecretStore& secrets)
     : storeFile_(std::move(storeFile)), secrets_(secrets) {}
 
-void KlickwerkSettings::open() {
-    std::error_code ec;
-    if (std::filesystem::exists(storeFile_, ec))
-        return;
-    try {
-        if (storeFile_.has_parent_path())
-            std::filesystem::create_directories(storeFile_.parent_path(), ec);
-        writeFileAtomically(storeFile_, "", FileAccess::OwnerOnly);
-    } catch (const std::exception&) {
-    }
-}
-
 void KlickwerkSettings::standIn(const std::string& name, std::string value) {
     standIns_[name] = std::move(value);
 }
@@ -52,20 +40,29 @@ std::string KlickwerkSettings::read(const std::string& name) {
     return readFromFile(name);
 }
 
-void KlickwerkSettings::write(const std::string& name, const std::string& value) {
-    if (name != klickwerk::Text2) {
-        writeToFile(name, value);
-        return;
+void KlickwerkSettings::write(const std::map<std::string, std::string>& values) {
+    SettingsValues stored = readSettingsFile(storeFile_);
+    for (const auto& [name, value] : values) {
+        if (name != klickwerk::Text2)
+            stored[name] = SettingValue::ofText(value);
+        else if (keepPassword(value))
+            stored.erase(name);
     }
-    if (secrets_.write(name, value) == SecretStore::Status::Ok) {
+    std::error_code ec;
+    if (storeFile_.has_parent_path())
+        std::filesystem::create_directories(storeFile_.parent_path(), ec);
+    writeFileAtomically(storeFile_, formatSettingsFile(stored), FileAccess::OwnerOnly);
+}
+
+bool KlickwerkSettings::keepPassword(const std::string& value) {
+    if (secrets_.write(klickwerk::Text2, value) == SecretStore::Status::Ok) {
         sessionPassword_.reset();
     } else {
         sessionPassword_ = value;
         if (!value.empty() && !noticeGiven_)
             noticeDue_ = true;
     }
-    if (!readFromFile(name).empty())
-        writeToFile(name, std::nullopt);
+    return !readFromFile(klickwerk::Text2).empty();
 }
 
 bool KlickwerkSettings::takeSessionOnlyNotice() {
@@ -82,19 +79,6 @@ std::string klickwerkStoreText(const std::string& storeText, const std::string& 
 
 std::string KlickwerkSettings::readFromFile(const std::string& name) const {
     return textValue(readSettingsFile(storeFile_), name);
-}
-
-void KlickwerkSettings::writeToFile(const std::string& name,
-                                    const std::optional<std::string>& value) {
-    SettingsValues values = readSettingsFile(storeFile_);
-    if (value)
-        values[name] = SettingValue::ofText(*value);
-    else
-        values.erase(name);
-    std::error_code ec;
-    if (storeFile_.has_parent_path())
-        std::filesystem::create_directories(storeFile_.parent_path(), ec);
-    writeFileAtomically(storeFile_, formatSettingsFile(values), FileAccess::OwnerOnly);
 }
 
 } // namespace kav

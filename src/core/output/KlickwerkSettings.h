@@ -33,12 +33,11 @@ public:
 
     const std::filesystem::path& storeFile() const { return storeFile_; }
 
-    // Creates the store file when it is missing, as opening the key with creation allowed
-    // does; a failure shows at the first write.
-    void open();
     std::string read(const std::string& name);
-    // Throws IoError when the store file cannot be written.
-    void write(const std::string& name, const std::string& value);
+    // Stores `values` by name in one write of the store file (created readable by the user
+    // alone when it is missing); the password goes to the secret store instead. Throws
+    // IoError when the store file cannot be read or written; it then stays as it was.
+    void write(const std::map<std::string, std::string>& values);
     // `value` stands for the stored one in this run (the command line's "--klickwerk");
     // it is read in its place and never written.
     void standIn(const std::string& name, std::string value);
@@ -49,7 +48,9 @@ public:
 
 private:
     std::string readFromFile(const std::string& name) const;
-    void writeToFile(const std::string& name, const std::optional<std::string>& value);
+    // The password to the secret store, or for this session only; true when the file still
+    // holds one an earlier version kept there.
+    bool keepPassword(const std::string& value);
 
     std::filesystem::path storeFile_;
     SecretStore& secrets_;

@@ -7,7 +7,9 @@
 #include "support/TemporaryFolder.h"
 #include "support/WorkspaceFixture.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <thread>
 
@@ -131,6 +133,75 @@ TEST(AtomicFile, ConcurrentWritersOfOneFileEachWriteAWholeVersion) {
         EXPECT_TRUE(now == a || now == b);
     }
     EXPECT_EQ(temporaryFilesIn(folder.path()), std::vector<std::string>{});
+}
+
+// Writing once replaced /dev/full and /dev/null with a plain file of the same name.
+TEST(AtomicFile, ADeviceOrAFifoIsWrittenToAndNeverReplaced) {
+    const std::string nullError = messageOf([] { writeFileAtomically("/dev/null", "weg"); });
+    EXPECT_EQ(nullError, "");
+    EXPECT_NE(messageOf([] {
+                  writeFileAtomically("/dev/full", "voll");
+              }).find("Kein Speicherplatz mehr auf dem Gerät"),
+              std::string::npos);
+    for (const char* device : {"/dev/null", "/dev/full"}) {
+        struct stat info {};
+        ASSERT_EQ(::stat(device, &info), 0);
+        EXPECT_TRUE(S_ISCHR(info.st_mode)) << device;
+    }
+
+    TemporaryFolder folder;
+    const fs::path fifo = folder.path() / "fifo";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    // Nobody reads it: refused at once instead of waiting for a reader.
+    EXPECT_NE(messageOf([&] { writeFileAtomically(fifo, "x"); }), "");
+    std::string received;
+    std::thread reader([&] { received = readBytes(fifo); });
+    // The reader opens the FIFO; until then the write is refused, so try for a while.
+    for (int attempt = 0;
+         attempt < 500 && !messageOf([&] { writeFileAtomically(fifo, "Tipp"); }).empty(); ++attempt)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    reader.join();
+    EXPECT_EQ(received, "Tipp");
+    struct stat info {};
+    ASSERT_EQ(::stat(fifo.c_str(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
+}
+
+TEST(AtomicFile, AFolderInThePlaceOfTheFileIsRefused) {
+    TemporaryFolder folder;
+    fs::create_directory(folder.path() / "Tipp.txt");
+    EXPECT_NE(messageOf([&] {
+                  writeFileAtomically(folder.path() / "Tipp.txt", "x");
+              }).find("Es wurde nichts geschrieben"),
+              std::string::npos);
+    EXPECT_TRUE(fs::is_directory(folder.path() / "Tipp.txt"));
+}
+
+// A killed writer's temporary file once stayed for good beside every file but the draw
+// file. The next write removes it, but neither a fresh one nor one a writer still holds.
+TEST(AtomicFile, TheNextWriteRemovesWhatAKilledWriterLeft) {
+    TemporaryFolder folder;
+    const fs::path target = folder.path() / "Tipp.txt";
+    const fs::path left = folder.path() / ".Tipp.txt.aaaaaa~";
+    const fs::path fresh = folder.path() / ".Tipp.txt.bbbbbb~";
+    const fs::path held = folder.path() / ".Tipp.txt.cccccc~";
+    const fs::path other = folder.path() / ".Test.rtf.dddddd~";
+    for (const fs::path& p : {left, fresh, held, other})
+        writeBytes(p, "halb");
+    const auto old = fs::file_time_type::clock::now() - std::chrono::minutes(5);
+    for (const fs::path& p : {left, held, other})
+        fs::last_write_time(p, old);
+    const int holder = ::open(held.c_str(), O_RDONLY);
+    ASSERT_GE(holder, 0);
+    ASSERT_EQ(::flock(holder, LOCK_EX), 0);
+
+    writeFileAtomically(target, "neu");
+    ::close(holder);
+    EXPECT_FALSE(fs::exists(left));
+    EXPECT_TRUE(fs::exists(fresh));
+    EXPECT_TRUE(fs::exists(held));
+    EXPECT_TRUE(fs::exists(other)); // another file's
+    EXPECT_EQ(readBytes(target), "neu");
 }
 
 TEST(AtomicFile, RenamingDurablyNamesBothFilesAndTheReason) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "base/LanguageFile.h"
 
+#include "base/IoError.h"
 #include "support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
@@ -51,10 +52,10 @@ TEST(LanguageFile, LinesEndAtCrLfLfOrCrAndBrokenTextBecomesReplacementCharacters
     EXPECT_EQ(decodeLanguageText("\xEF\xBB\xBF"), Lines{});
 }
 
-TEST(LanguageFile, AMissingFileReadsAsNothing) {
+TEST(LanguageFile, AMissingFileReadsAsNothingAndOneThatIsNoFileIsAnError) {
     TemporaryFolder folder;
     EXPECT_FALSE(readLanguageFile(folder.path() / "Kavanto.txt"));
-    EXPECT_FALSE(readLanguageFile(folder.path())); // a folder is no file
+    EXPECT_THROW(readLanguageFile(folder.path()), IoError); // a folder is no file
     std::ofstream(folder.path() / "Kavanto.txt", std::ios::binary) << "\xEF\xBB\xBF"
                                                                       "Form1\r\n";
     EXPECT_EQ(readLanguageFile(folder.path() / "Kavanto.txt"), Lines{"Form1"});

@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <unistd.h>
 
 namespace kav::test {
@@ -247,6 +248,99 @@ TEST_F(InternetUpdateTest, ThreeConnectionFailuresInARowEndItAndSayWhatToDo) {
         EXPECT_NE(text.find(part), std::string::npos) << part;
     EXPECT_FALSE(ws.run.updateRunning);
     EXPECT_EQ(openHandlesTo(drawFileOf(ws.program).path()), 0);
+}
+
+// One answer repeating a draw line 5,000 times once stored 5,000 records of that date.
+TEST_F(InternetUpdateTest, ARepeatedLineIsStoredOnceAndAnAnswerWithMoreDrawsThanADayIsRefused) {
+    writeDraws({DrawRecord::seed()});
+    setToday(2005, 2, 20);
+    std::string repeated;
+    for (int i = 0; i < 5000; ++i)
+        repeated += "x,5,17,23,40,51,3;\r\n";
+    std::string many;
+    for (int n = 1; n <= 6; ++n)
+        many += "x,1,2,3,4," + std::to_string(10 + n) + ",1;\r\n";
+    client.answer = [&](const HttpRequest& r) {
+        const std::string d = dateOf(r);
+        return answerWith(200, d == "20050212" ? repeated : d == "20050213" ? many : "");
+    };
+    const UpdateResult result = update();
+    EXPECT_EQ(result.added, 1);
+    EXPECT_EQ(storedDraws(),
+              (std::vector<DrawRecord>{DrawRecord::seed(),
+                                       draw(day(2005, 2, 12), {5, 17, 23, 40, 51}, 3)}));
+    EXPECT_EQ(result.end, UpdateEnd::PassedToday); // one refusal ends nothing
+
+    // Three such answers in a row end it like three error statuses.
+    client.answer = [&](const HttpRequest&) { return answerWith(200, many); };
+    setToday(2005, 3, 31);
+    const UpdateResult refusing = update();
+    EXPECT_EQ(refusing.end, UpdateEnd::Refusing);
+    EXPECT_EQ(refusing.requested.size(), 3u);
+    ASSERT_FALSE(ui.messages.empty());
+    EXPECT_NE(ui.messages.back().find("mehr als 5 verschiedene Ziehungen"), std::string::npos)
+        << ui.messages.back();
+}
+
+// A service that answers every date but never with a draw is no draw-data service.
+TEST_F(InternetUpdateTest, AnswersWithoutASingleDrawAreReportedAtTheEnd) {
+    writeDraws({DrawRecord::seed()});
+    setToday(2005, 3, 13);
+    const UpdateResult result = update();
+    EXPECT_EQ(result.end, UpdateEnd::PassedToday);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_NE(ui.messages[0].find("10 Anfragen beantwortet, aber keine einzige Ziehung"),
+              std::string::npos)
+        << ui.messages[0];
+
+    // Within a week an empty answer is the usual: the draw is not out yet.
+    ui.messages.clear();
+    writeDraws({DrawRecord::seed(), draw(day(2005, 3, 6), {1, 2, 3, 4, 5}, 6)});
+    update();
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+// A newest record dated 31.12.9999, infinity or NaN once made every update ask for nothing
+// without a word.
+TEST_F(InternetUpdateTest, ANewestDateThatIsNoDrawDateIsExplainedAndNothingIsAsked) {
+    // A date before the first draw is newest only in a file without the first draw.
+    for (const auto& [bad, keepsFirstDraw] : {std::pair{day(9999, 12, 31), true},
+                                              {std::numeric_limits<double>::infinity(), true},
+                                              {std::numeric_limits<double>::quiet_NaN(), true},
+                                              {12.0, false}}) {
+        SCOPED_TRACE(bad);
+        ui.messages.clear();
+        client.requests.clear();
+        DrawRecord broken = draw(day(2005, 2, 13), {1, 2, 3, 4, 5}, 6);
+        broken.date = bad;
+        if (keepsFirstDraw)
+            writeDraws({DrawRecord::seed(), broken});
+        else
+            writeDraws({broken});
+        const UpdateResult result = update();
+        EXPECT_EQ(result.end, UpdateEnd::NoStart);
+        EXPECT_TRUE(client.requests.empty());
+        ASSERT_FALSE(ui.messages.empty());
+        EXPECT_NE(ui.messages[0].find("Die neueste Ziehung in"), std::string::npos)
+            << ui.messages[0];
+        EXPECT_NE(ui.messages[0].find("fragt das Einlesen keine Ziehungen an"), std::string::npos);
+    }
+}
+
+// A file out of date order was taken without a word, and the update went on from its last
+// record: new draws went in before older ones.
+TEST_F(InternetUpdateTest, AFileOutOfOrderIsToldOnceAndNewDrawsGoAfterTheNewest) {
+    writeDraws({DrawRecord::seed(), draw(day(2005, 2, 20), {1, 2, 3, 4, 5}, 6),
+                draw(day(2005, 2, 13), {7, 8, 9, 10, 11}, 1)});
+    setToday(2005, 2, 27);
+    const UpdateResult result = update();
+    EXPECT_EQ(client.dates(), (Dates{"20050226", "20050227"}));
+    EXPECT_EQ(result.end, UpdateEnd::PassedToday);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_NE(ui.messages[0].find("nicht in Datumsfolge"), std::string::npos) << ui.messages[0];
+    EXPECT_NE(ui.messages[0].find("Nr. 3 vom 13.02.2005"), std::string::npos) << ui.messages[0];
+    readDrawFile(ws.program); // told once per run of the program
+    EXPECT_EQ(ui.messages.size(), 1u);
 }
 
 TEST_F(InternetUpdateTest, TheStopButtonEndsItBeforeTheNextRequest) {

@@ -7,6 +7,7 @@
 #include "base/SettingsValues.h"
 #include "output/ClickScript.h"
 #include "output/KlickwerkSettings.h"
+#include "support/FailingFileLayer.h"
 #include "support/FakeHttpClient.h"
 #include "support/FakeSecretStore.h"
 #include "support/WorkspaceFixture.h"
@@ -127,7 +128,19 @@ TEST_F(Submission, TheDialogShowsTheStoredValuesAndTheirAnswerIsStoredAndPassedO
         f.zahl1 = "";
         f.text1 = "bernd";
     });
-    const SubmissionResult result = submit();
+    FailingFileLayer counting; // fails nothing, counts every file the submission writes
+    const SubmissionResult result = [&] {
+        const FileLayerOverride counted(counting);
+        return submit();
+    }();
+    // The tip file, the click script and Klickwerk's settings, each written once.
+    std::vector<std::string> written;
+    for (const std::filesystem::path& file : counting.opened())
+        if (file.filename().string().ends_with("~"))
+            written.push_back(
+                file.filename().string().substr(1, file.filename().string().size() - 9));
+    EXPECT_EQ(written, (Args{tipFile().filename().string(), script().filename().string(),
+                             "Klickwerk.conf"}));
 
     ASSERT_EQ(ui.clickScriptRequests.size(), 1u);
     const ClickScriptDialogRequest& shown = ui.clickScriptRequests[0];
@@ -175,24 +188,25 @@ TEST_F(Submission, BlanksInTheProgramFolderSplitTheScriptPathAndEmptyTextsLeaveE
                           "0", "", "0", ""}));
 }
 
-TEST_F(Submission, CancelWritesNothingButTheTipFile) {
+TEST_F(Submission, CancelWritesNothing) {
     const std::string before = readBytes(storeFile);
     ui.clickScriptAnswers.push_back(nullptr);
     EXPECT_EQ(submit().outcome, Outcome::Cancelled);
     EXPECT_EQ(readBytes(storeFile), before);
     EXPECT_TRUE(secrets.secrets.empty());
-    EXPECT_TRUE(std::filesystem::exists(tipFile()));
-    EXPECT_FALSE(std::filesystem::exists(script()));
+    EXPECT_FALSE(std::filesystem::exists(tipFile().parent_path())); // not even "Tipps/"
     EXPECT_TRUE(ui.started.empty());
     EXPECT_TRUE(http.requests.empty()); // no update check without OK
 }
 
-TEST_F(Submission, AMissingTemplateFailsAfterTheSettingsWereStored) {
+// A template that cannot be read once stored itself as the remembered script, and every
+// later submission failed on it.
+TEST_F(Submission, AMissingTemplateFailsBeforeAnythingIsWritten) {
+    const std::string before = readBytes(storeFile);
     answerOk([](ClickScriptFields& f) { f.script = "/nicht/da.vks"; });
     EXPECT_THROW(submit(), IoError);
-    EXPECT_EQ(stored("KavantoScript"), "/nicht/da.vks");
-    EXPECT_EQ(stored("KavantoZahl1"), "0");
-    EXPECT_FALSE(std::filesystem::exists(script()));
+    EXPECT_EQ(readBytes(storeFile), before);
+    EXPECT_FALSE(std::filesystem::exists(tipFile().parent_path()));
     EXPECT_TRUE(ui.started.empty());
 }
 
@@ -203,10 +217,8 @@ TEST_F(Submission, WithoutKlickwerkTheInstallPromptIsAllThatHappens) {
     EXPECT_EQ(ui.questions, Args{"Velmors Klickwerk installieren?"});
     EXPECT_TRUE(ui.opened.empty());
     EXPECT_TRUE(ui.clickScriptRequests.empty());
-    EXPECT_TRUE(std::filesystem::exists(tipFile()));
-    // The key exists afterwards, without values.
-    EXPECT_TRUE(std::filesystem::exists(storeFile));
-    EXPECT_TRUE(readSettingsFile(storeFile).empty());
+    EXPECT_FALSE(std::filesystem::exists(tipFile().parent_path()));
+    EXPECT_FALSE(std::filesystem::exists(storeFile));
 
     store({{"Path", (folder.path() / "elsewhere").string()}}); // names no executable
     EXPECT_EQ(submit().outcome, Outcome::NotInstalled);
@@ -274,11 +286,14 @@ TEST_F(Submission, AProgramThatCannotBeStartedIsReportedAfterTheFilesWereWritten
     EXPECT_TRUE(std::filesystem::exists(script()));
 }
 
-TEST_F(Submission, ATipFileThatCannotBeWrittenStopsBeforeTheDialog) {
+TEST_F(Submission, ATipFileThatCannotBeWrittenStopsTheHandOff) {
+    const std::string before = readBytes(storeFile);
     std::filesystem::create_directories(tipFile()); // the name is taken by a folder
     answerOk();
     EXPECT_THROW(submit(), IoError);
-    EXPECT_TRUE(ui.clickScriptRequests.empty());
+    EXPECT_FALSE(std::filesystem::exists(script()));
+    EXPECT_EQ(readBytes(storeFile), before);
+    EXPECT_TRUE(ui.started.empty());
 }
 
 } // namespace
