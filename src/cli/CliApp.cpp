@@ -66,13 +66,11 @@ void startTool(Workspace& ws, const GlobalOptions& g, const CliCommand& command,
     // The texts follow the language as in the window, where it is applied once the dialogs
     // exist: before the current draw is selected.
     if (g.language) {
-        // The window would stay German without its language files; a script that asked for
+        // Without its language files the output would stay German; a script that asked for
         // another language must not get German output it takes for that language.
-        if (std::string_view(g.language->code) != "de" &&
-            !std::filesystem::exists(baseLanguageFile(ws.program.folder)))
-            throw UsageError("--language " + std::string(g.language->code) +
-                             ": keine Sprachdateien im Programmordner (" +
-                             baseLanguageFile(ws.program.folder).string() + " fehlt)");
+        if (const std::string missing = missingLanguageFilesText(ws.program.folder, *g.language);
+            std::string_view(g.language->code) != "de" && !missing.empty())
+            throw UsageError("--language " + std::string(g.language->code) + ": " + missing);
         chooseLanguage(ws, *g.language, workspaceComponents(ws));
     } else {
         applyStoredLanguage(ws, workspaceComponents(ws));

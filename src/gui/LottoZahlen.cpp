@@ -289,8 +289,10 @@ void TForm1::syncFromWorkspace() {
     if (analysisCommands)
         analysisCommands->syncFromWorkspace();
     drawUpdateCommands_->syncFromWorkspace();
+    // Before any language is chosen the German design texts are shown: Deutsch is ticked.
+    const int shownLanguage = languageByNumber(ws_->languageNumber) ? ws_->languageNumber : 1;
     for (QAction* entry : languageActions)
-        entry->setChecked(entry->data().toInt() == ws_->languageNumber);
+        entry->setChecked(entry->data().toInt() == shownLanguage);
     showActivePage();
 }
 

@@ -28,10 +28,12 @@ bool mayHoldProgramFiles(const QString& dir) {
     return QFileInfo(dir).isWritable() && !systemFolder;
 }
 
-// A program folder of an installed program receives the files it ships.
+// Every program folder receives the files the program ships, so a language, the sound and
+// the click-script template work wherever the program keeps its files.
 std::filesystem::path withShippedFiles(const QString& dir, const QString& shippedDir) {
     std::filesystem::path folder = ensureFolder(dir);
-    if (!shippedDir.isEmpty())
+    if (!shippedDir.isEmpty() &&
+        QFileInfo(shippedDir).canonicalFilePath() != QFileInfo(dir).canonicalFilePath())
         refreshShippedFiles(shippedDir, dir);
     return folder;
 }
@@ -48,8 +50,8 @@ std::filesystem::path chooseProgramFolder(const ProgramFolderChoice& c) {
         // installed program keeps the user's files apart from the installation, even when
         // it is installed below the home folder (~/.local/bin).
         if (holdsProgramFiles(c.executableDir) ||
-            (c.shippedDir.isEmpty() && mayHoldProgramFiles(c.executableDir)))
-            return ensureFolder(c.executableDir);
+            (!c.installed && mayHoldProgramFiles(c.executableDir)))
+            return withShippedFiles(c.executableDir, c.shippedDir);
     }
     return withShippedFiles(c.userDir, c.shippedDir);
 }
@@ -59,12 +61,18 @@ std::filesystem::path programFolder(const QString& explicitDir) {
     choice.explicitDir = explicitDir;
     choice.environmentDir = qEnvironmentVariable("KAVANTO_DATA_DIR");
     choice.executableDir = QCoreApplication::applicationDirPath();
-    // An installed program finds the files it ships at a fixed place relative to its own
-    // folder (<prefix>/bin -> <prefix>/share/kavanto, from GNUInstallDirs).
+    // The shipped files lie at a fixed place relative to the program's own folder
+    // (<prefix>/bin -> <prefix>/share/kavanto, from GNUInstallDirs); a build keeps its copy
+    // at the same place. An unpacked copy without them carries them beside itself.
     if (!choice.executableDir.isEmpty()) {
         const QFileInfo shipped(choice.executableDir + "/" KAVANTO_SHIPPED_FILES);
-        if (shipped.isDir())
-            choice.shippedDir = shipped.absoluteFilePath();
+        if (shipped.isDir()) {
+            choice.shippedDir = shipped.canonicalFilePath();
+            choice.installed =
+                choice.shippedDir != QFileInfo(KAVANTO_BUILD_SHIPPED_FILES).canonicalFilePath();
+        } else if (QFileInfo(choice.executableDir + "/land").isDir()) {
+            choice.shippedDir = choice.executableDir;
+        }
     }
     choice.userDir =
         QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/Velmor/Kavanto";

@@ -13,22 +13,25 @@ namespace kav::platform {
 
 // How the program folder is chosen: `explicitDir` (--data-dir) when given, else
 // `environmentDir` ($KAVANTO_DATA_DIR), else `executableDir` when it holds the program's
-// files ("land" or the draw file), or when the program is not installed (`shippedDir` empty)
-// and that folder may hold them (writable, not a system folder), else `userDir`, the per-user
-// data folder. The chosen folder is created if missing; when the program is installed, the
-// files it ships (`shippedDir`) are brought into it (refreshShippedFiles), except into the
-// executable's own folder.
+// files ("land" or the draw file), or when the program is not installed and that folder may
+// hold them (writable, not a system folder), else `userDir`, the per-user data folder. The
+// chosen folder is created if missing, and the files the program ships (`shippedDir`) are
+// brought into it (refreshShippedFiles) unless it is that folder itself.
 struct ProgramFolderChoice {
     QString explicitDir;
     QString environmentDir;
     QString executableDir;
-    QString shippedDir; // <prefix>/share/kavanto of an installed program, else empty
+    // Where the shipped files are: <prefix>/share/kavanto of an installation, the build's
+    // copy of them, or the folder of an unpacked copy that carries them beside the
+    // executable; empty when there are none.
+    QString shippedDir;
+    bool installed = false;
     QString userDir;
 };
 std::filesystem::path chooseProgramFolder(const ProgramFolderChoice& choice);
 
 // The program folder of the running program: chooseProgramFolder with `explicitDir`,
-// $KAVANTO_DATA_DIR, the executable's folder, the installed shipped files and
+// $KAVANTO_DATA_DIR, the executable's folder, the shipped files found for it and
 // ~/.local/share/Velmor/Kavanto.
 std::filesystem::path programFolder(const QString& explicitDir = {});
 

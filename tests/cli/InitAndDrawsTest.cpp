@@ -4,6 +4,7 @@
 
 #include <QJsonArray>
 #include <QProcess>
+#include <fstream>
 #include <gtest/gtest.h>
 
 namespace kav::test {
@@ -69,6 +70,32 @@ TEST(CliInitAndDraws, RealBinaryAnswersHelpAndInit) {
     ASSERT_TRUE(finishesWithin(process, 30000));
     EXPECT_EQ(process.exitCode(), 0);
     EXPECT_TRUE(process.readAllStandardOutput().contains("draws"));
+}
+
+// A new --data-dir folder once got none of the shipped files: no language worked, no sound
+// played, and the submission found no template. Now every program folder gets them, and a
+// copy the user changed stays the user's.
+TEST(CliInitAndDraws, ANewProgramFolderGetsTheShippedFiles) {
+    CliRunner cli;
+    const auto runLanguage = [&](const char* code) {
+        QProcess process;
+        process.start(KAVANTO_CLI_BINARY,
+                      {"--data-dir", QString::fromStdString(cli.dataDir().string()), "--defaults",
+                       "--language", code, "init"});
+        EXPECT_TRUE(finishesWithin(process, 30000));
+        return process.exitCode();
+    };
+    ASSERT_EQ(runLanguage("en"), 0);
+    const std::filesystem::path data = std::filesystem::path(KAVANTO_SOURCE_DIR) / "data";
+    for (const char* file : {"yippee.wav", "Script/Beispiel.vks", "land/Kavanto.txt",
+                             "land/Kavanto.txt.ru", "land/meldungen.txt.en"})
+        EXPECT_EQ(std::filesystem::file_size(cli.dataDir() / file),
+                  std::filesystem::file_size(data / file))
+            << file;
+
+    std::ofstream(cli.dataDir() / "Script" / "Beispiel.vks", std::ios::binary) << "mein Script";
+    ASSERT_EQ(runLanguage("ru"), 0);
+    EXPECT_EQ(std::filesystem::file_size(cli.dataDir() / "Script" / "Beispiel.vks"), 11u);
 }
 
 } // namespace kav::test

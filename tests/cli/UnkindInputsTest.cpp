@@ -55,7 +55,8 @@ TEST(CliUnkindFiles, AnInputThatIsNoFileIsRefusedAtOnce) {
     ASSERT_EQ(cli.run({"init"}).exitCode, 0);
     const fs::path fifo = cli.dataDir() / "fifo";
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    for (const std::string& input : {std::string("/dev/zero"), cli.dataDir().string(), fifo.string()}) {
+    for (const std::string& input :
+         {std::string("/dev/zero"), cli.dataDir().string(), fifo.string()}) {
         SCOPED_TRACE(input);
         const CliResult imported = cli.run({"--json", "import", input});
         EXPECT_EQ(imported.exitCode, 2);
@@ -90,8 +91,7 @@ TEST(CliUnkindService, ErrorStatusesInARowAreAFailureThatSaysSo) {
     options.status = 500;
     const auto s = service(options);
     CliRunner cli;
-    const CliResult r =
-        cli.run({"--today", "27.02.2005", "--json", "update", "--host", s->url()});
+    const CliResult r = cli.run({"--today", "27.02.2005", "--json", "update", "--host", s->url()});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.json()["requested"].toArray().size(), 3);
     EXPECT_NE(r.err.find("500"), std::string::npos) << r.err;

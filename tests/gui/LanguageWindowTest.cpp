@@ -287,6 +287,7 @@ private slots:
     void englishAndBackToGerman();
     void characterSetsComeFromTheBaseFileOnlyInBaseMode();
     void theChoiceSurvivesARestart();
+    void aLanguageWithoutFilesIsReportedAndTheTickStays();
     void textsFromALanguageFileAreNeverMarkup();
     void noTextIsCutOffAtTheDesignedSize_data();
     void noTextIsCutOffAtTheDesignedSize();
@@ -314,7 +315,8 @@ void LanguageWindowTest::theLanguageMenuHasTheSeventeenLanguages() {
         QCOMPARE(entries[i]->text(), captions[i]);
         QCOMPARE(entries[i]->data().toInt(), numbers[i]);
         QVERIFY(entries[i]->isCheckable() && entries[i]->isEnabled());
-        QVERIFY(!entries[i]->isChecked()); // no language chosen yet
+        // No language chosen yet: the German design texts are shown.
+        QCOMPARE(entries[i]->isChecked(), i == 0);
     }
 }
 
@@ -454,6 +456,21 @@ void LanguageWindowTest::characterSetsComeFromTheBaseFileOnlyInBaseMode() {
     for (const gui::ComponentListing& l : gui::listComponents(f.window->languageWalk()))
         QVERIFY2(l.entry.charset == (l.kind == ComponentKind::MenuItem ? 1 : 204),
                  l.entry.control.c_str());
+}
+
+// In a folder without the language files "Englisch" once moved the tick and changed
+// nothing; Deutsch carries the tick from the start.
+void LanguageWindowTest::aLanguageWithoutFilesIsReportedAndTheTickStays() {
+    WindowFixture f;
+    f.startAndShow();
+    QVERIFY(languageEntry(*f.window, "de")->isChecked());
+    f.ui->messages.clear();
+    languageEntry(*f.window, "en")->trigger();
+    QCOMPARE(f.ui->messages.size(), std::size_t{1});
+    QVERIFY2(f.ui->messages[0].find("Englisch") != std::string::npos, f.ui->messages[0].c_str());
+    QVERIFY(languageEntry(*f.window, "de")->isChecked());
+    QVERIFY(!languageEntry(*f.window, "en")->isChecked());
+    QCOMPARE(f.window->workspace().languageNumber, 0);
 }
 
 void LanguageWindowTest::theChoiceSurvivesARestart() {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Where the program keeps its files: a build folder, an installed program, a chosen folder;
-// and how an installed program's shipped files reach the per-user folder and follow package
-// upgrades without overwriting what the user changed.
+// and how the shipped files reach every program folder and follow package upgrades without
+// overwriting what the user changed.
 #include "ProgramLocations.h"
 #include "ShippedFiles.h"
 #include "support/TestEnvironment.h"
@@ -59,56 +59,95 @@ private slots:
         QTest::addColumn<QString>("explicitDir");
         QTest::addColumn<QString>("environmentDir");
         QTest::addColumn<QString>("executableDir");
-        QTest::addColumn<bool>("installed");
+        // "installed", "build" (the build's copy), "beside" (an unpacked copy carrying
+        // them beside the executable) or "none": where the shipped files are.
+        QTest::addColumn<QString>("shippedFiles");
         QTest::addColumn<QString>("expected");
         QTest::addColumn<bool>("receivesShippedFiles");
-        // Build folders hold land/ (copied beside the executable) or are writable.
-        QTest::newRow("build folder with land/") << ""
-                                                 << ""
-                                                 << "build/gui" << false << "build/gui" << false;
-        QTest::newRow("writable folder, not installed")
-            << ""
-            << ""
-            << "portable" << false << "portable" << false;
+        // A build folder is writable; it gets the files from the build's copy.
+        QTest::newRow("build folder") << ""
+                                      << ""
+                                      << "build/gui"
+                                      << "build"
+                                      << "build/gui" << true;
+        QTest::newRow("--data-dir, build folder") << "chosen"
+                                                  << ""
+                                                  << "build/gui"
+                                                  << "build"
+                                                  << "chosen" << true;
+        QTest::newRow("$KAVANTO_DATA_DIR, build folder") << ""
+                                                         << "env"
+                                                         << "build/gui"
+                                                         << "build"
+                                                         << "env" << true;
+        QTest::newRow("unpacked copy") << ""
+                                       << ""
+                                       << "portable"
+                                       << "beside"
+                                       << "portable" << true;
+        QTest::newRow("--data-dir, unpacked copy") << "chosen"
+                                                   << ""
+                                                   << "portable"
+                                                   << "beside"
+                                                   << "chosen" << true;
+        QTest::newRow("writable folder without the files") << ""
+                                                           << ""
+                                                           << "portable"
+                                                           << "none"
+                                                           << "portable" << false;
         QTest::newRow("system folder, not installed") << ""
                                                       << ""
-                                                      << "/usr/bin" << false << "user" << false;
+                                                      << "/usr/bin"
+                                                      << "none"
+                                                      << "user" << false;
         // An installed program keeps the user's files in the per-user folder, even when it
         // is installed below the home folder, and brings its shipped files there.
         QTest::newRow("installed to /usr") << ""
                                            << ""
-                                           << "/usr/bin" << true << "user" << true;
+                                           << "/usr/bin"
+                                           << "installed"
+                                           << "user" << true;
         QTest::newRow("installed to ~/.local") << ""
                                                << ""
-                                               << "home/.local/bin" << true << "user" << true;
+                                               << "home/.local/bin"
+                                               << "installed"
+                                               << "user" << true;
         QTest::newRow("--data-dir, installed") << "chosen"
                                                << "env"
-                                               << "home/.local/bin" << true << "chosen" << true;
+                                               << "home/.local/bin"
+                                               << "installed"
+                                               << "chosen" << true;
         QTest::newRow("$KAVANTO_DATA_DIR, installed") << ""
                                                       << "env"
-                                                      << "/usr/bin" << true << "env" << true;
-        QTest::newRow("--data-dir, build folder") << "chosen"
-                                                  << ""
-                                                  << "build/gui" << false << "chosen" << false;
+                                                      << "/usr/bin"
+                                                      << "installed"
+                                                      << "env" << true;
     }
     void theFolderFollowsHowTheProgramRuns() {
         QFETCH(QString, explicitDir);
         QFETCH(QString, environmentDir);
         QFETCH(QString, executableDir);
-        QFETCH(bool, installed);
+        QFETCH(QString, shippedFiles);
         QFETCH(QString, expected);
         QFETCH(bool, receivesShippedFiles);
         const auto inRoot = [&](const QString& dir) {
             return dir.isEmpty() || dir.startsWith('/') ? dir : root->filePath(dir);
         };
-        QVERIFY(QDir().mkpath(root->filePath("build/gui/land")));
-        QVERIFY(QDir().mkpath(root->filePath("portable")));
+        QVERIFY(QDir().mkpath(root->filePath("build/gui")));
         QVERIFY(QDir().mkpath(root->filePath("home/.local/bin")));
+        if (shippedFiles != "beside")
+            QVERIFY(QDir().mkpath(root->filePath("portable")));
         ProgramFolderChoice choice;
         choice.explicitDir = inRoot(explicitDir);
         choice.environmentDir = inRoot(environmentDir);
         choice.executableDir = inRoot(executableDir);
-        choice.shippedDir = installed ? shipped : QString();
+        choice.installed = shippedFiles == "installed";
+        if (shippedFiles == "installed" || shippedFiles == "build") {
+            choice.shippedDir = shipped;
+        } else if (shippedFiles == "beside") {
+            choice.shippedDir = choice.executableDir;
+            QVERIFY(QDir().rename(shipped, choice.executableDir));
+        }
         choice.userDir = user;
 
         const QString folder = folderOf(chooseProgramFolder(choice));
@@ -117,6 +156,9 @@ private slots:
         QVERIFY(QFileInfo(folder).isDir());
         QCOMPARE(QFileInfo::exists(folder + "/Script/Beispiel.vks"), receivesShippedFiles);
         QCOMPARE(QFileInfo::exists(folder + "/yippee.wav"), receivesShippedFiles);
+        QCOMPARE(QFileInfo::exists(folder + "/land/meldungen.txt.en"), receivesShippedFiles);
+        // Nothing is ever copied into the folder the files come from.
+        QVERIFY(!QFileInfo::exists(choice.shippedDir + "/" + kav::platform::kShippedFilesRecord));
     }
 
     // A package upgrade: untouched copies follow it, the user's changes stay, new files

@@ -208,8 +208,38 @@ LanguageLoadResult applyLanguageFiles(Workspace& ws, const LanguageFileLines& fi
     return result;
 }
 
+std::string missingLanguageFilesText(const std::filesystem::path& programFolder,
+                                     const Language& language) {
+    const std::filesystem::path base = baseLanguageFile(programFolder);
+    std::error_code ec;
+    const auto exists = [&](const std::filesystem::path& path) {
+        return std::filesystem::exists(path, ec);
+    };
+    if (!exists(base))
+        return "Die Sprachdateien für " + std::string(language.caption) +
+               " wurden nicht gefunden: " + base.string() +
+               " fehlt. Die Sprache bleibt, wie sie war.";
+    const std::string code = language.code;
+    if (code == "de")
+        return {};
+    const std::vector<std::filesystem::path> own{codeFile(programFolder, kBaseFileName, code),
+                                                 codeFile(programFolder, "Radio.txt", code),
+                                                 codeFile(programFolder, "meldungen.txt", code)};
+    if (std::any_of(own.begin(), own.end(), exists))
+        return {};
+    return "Die Sprachdateien für " + std::string(language.caption) +
+           " wurden nicht gefunden: in " + languageFolder(programFolder).string() + " fehlen " +
+           own[0].filename().string() + ", " + own[1].filename().string() + " und " +
+           own[2].filename().string() + ". Die Sprache bleibt, wie sie war.";
+}
+
 LanguageLoadResult chooseLanguage(Workspace& ws, const Language& language,
                                   const std::vector<LanguageComponent>& components) {
+    if (const std::string missing = missingLanguageFilesText(ws.program.folder, language);
+        !missing.empty()) {
+        ws.program.ui.showMessage(missing, "Sprache");
+        return {};
+    }
     LanguageLoadResult result = loadLanguage(ws, language.code, components);
     ws.languageNumber = language.number;
     return result;
@@ -218,8 +248,12 @@ LanguageLoadResult chooseLanguage(Workspace& ws, const Language& language,
 const Language* applyStoredLanguage(Workspace& ws,
                                     const std::vector<LanguageComponent>& components) {
     const Language* language = languageByNumber(ws.languageNumber);
-    if (language)
-        chooseLanguage(ws, *language, components);
+    if (!language)
+        return nullptr;
+    if (!chooseLanguage(ws, *language, components).baseFileFound) {
+        ws.languageNumber = 0; // the German texts are shown
+        return nullptr;
+    }
     return language;
 }
 

@@ -96,13 +96,21 @@ struct LanguageFileLines {
 LanguageLoadResult applyLanguageFiles(Workspace& ws, const LanguageFileLines& files,
                                       const std::vector<LanguageComponent>& components);
 
+// Why `language` cannot be loaded from the program folder, or empty when it can: without
+// the base file nothing of any language is there, and a language other than German needs at
+// least one file of its own (its translation, option or message file).
+std::string missingLanguageFilesText(const std::filesystem::path& programFolder,
+                                     const Language& language);
+
 // The language command of a menu entry: the load, then the language number (kept for the
-// setting "Sprache").
+// setting "Sprache"). A language whose files are missing is reported and changes nothing,
+// the language number included, so the menu's tick stays on the language shown.
 LanguageLoadResult chooseLanguage(Workspace& ws, const Language& language,
                                   const std::vector<LanguageComponent>& components);
 
 // Start-up: runs the command of the language stored in "Sprache"; 0 or an unknown number
-// loads nothing and leaves the German texts. The language run, or null.
+// loads nothing and leaves the German texts, and so does a language whose files are missing
+// (reported; the language number becomes 0). The language run, or null.
 const Language* applyStoredLanguage(Workspace& ws,
                                     const std::vector<LanguageComponent>& components);
 

@@ -30,8 +30,8 @@ DrawDates examineDrawDates(const DrawSnapshot& draws, DayCount today) {
             dates.unusableRecord = dates.unusableRecord.value_or(i);
             continue;
         }
-        if (i > 0 && std::isfinite(draws.records[i - 1].date) &&
-            date < draws.records[i - 1].date && !dates.firstOutOfOrder)
+        if (i > 0 && std::isfinite(draws.records[i - 1].date) && date < draws.records[i - 1].date &&
+            !dates.firstOutOfOrder)
             dates.firstOutOfOrder = i;
         if (!latest || date > draws.records[*latest].date)
             latest = i;

@@ -194,9 +194,9 @@ TEST_F(LanguageLoadTest, CharacterSetsOnlyFromWholeNumbersAndNeverOnMenuItems) {
     EXPECT_EQ(controls["Label1"].charset, 1);
 }
 
-// Without the base file a language changes nothing, not even the messages; a command
-// still moves the language number.
-TEST_F(LanguageLoadTest, WithoutTheBaseFileNothingChanges) {
+// A language whose files are missing changes nothing, not even the language number (the
+// menu's tick stays), and says which file it did not find.
+TEST_F(LanguageLoadTest, ALanguageWithoutItsFilesChangesNothingAndSaysSo) {
     writeLandFile("meldungen.txt.en", {"", "", "No guarantee"});
     writeLandFile("Radio.txt.en", {"a", "b", "c"});
     const auto list = components({{"Label1", ComponentKind::Label}});
@@ -205,7 +205,31 @@ TEST_F(LanguageLoadTest, WithoutTheBaseFileNothingChanges) {
     EXPECT_EQ(controls["Label1"].caption, "design");
     EXPECT_EQ(ws.program.messages.line(2), MessageTable::germanLines()[2]);
     EXPECT_EQ(ws.options.keyModeItems()[0], "einfach per Zufall bestimmen");
-    EXPECT_EQ(ws.languageNumber, 2);
+    EXPECT_EQ(ws.languageNumber, 0);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_NE(ui.messages[0].find("Englisch"), std::string::npos) << ui.messages[0];
+    EXPECT_NE(ui.messages[0].find(baseLanguageFile(folder.path()).string() + " fehlt"),
+              std::string::npos)
+        << ui.messages[0];
+
+    // With the base file but none of French's own files, French is missing too; German
+    // needs only the base file.
+    writeBase({{"Form1", "Label1", "Beschriftung", "Hinweis", 1}});
+    ui.messages.clear();
+    EXPECT_FALSE(chooseLanguage(ws, *languageByCode("fr"), list).baseFileFound);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_NE(ui.messages[0].find("Kavanto.txt.fr, Radio.txt.fr und meldungen.txt.fr"),
+              std::string::npos)
+        << ui.messages[0];
+    EXPECT_EQ(ws.languageNumber, 0);
+    EXPECT_TRUE(chooseLanguage(ws, german(), list).baseFileFound);
+    EXPECT_EQ(ws.languageNumber, 1);
+
+    // A stored language whose files are gone leaves the German texts, and says so.
+    ws.languageNumber = 3;
+    EXPECT_EQ(applyStoredLanguage(ws, list), nullptr);
+    EXPECT_EQ(ws.languageNumber, 0);
+    EXPECT_EQ(ui.messages.size(), 2u);
 }
 
 // The option file replaces the items; the selected item stays within the new items.
