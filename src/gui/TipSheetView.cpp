@@ -8,10 +8,12 @@
 #include "SteadyWidthLabel.h"
 #include "commands/SheetEvaluation.h"
 
+#include <QApplication>
 #include <QFocusEvent>
 #include <QGridLayout>
 #include <QLineEdit>
 #include <QToolButton>
+#include <algorithm>
 
 namespace kav::gui {
 namespace {
@@ -155,13 +157,25 @@ void TipSheetView::cellEdited(int row, int column, const QString& text) {
         cell(row, column)->setText(valid);
 }
 
+int TipSheetView::rowOf(const QObject* widget) const {
+    for (int r = 0; r < TipSheet::kRows; ++r) {
+        const auto& cells = rows[static_cast<std::size_t>(r)].cells;
+        if (std::find(cells.begin(), cells.end(), widget) != cells.end())
+            return r;
+    }
+    return -1;
+}
+
 bool TipSheetView::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusOut) {
         // Only moving to another control leaves a cell; switching windows or opening a
-        // context menu does not.
+        // context menu does not. The evaluation sorts the row, so it waits until the focus
+        // leaves the row: otherwise the next number typed would land in a cell that now
+        // holds another one. (Qt names the new focus widget before the old one loses it.)
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        const bool staysInRow = rowOf(QApplication::focusWidget()) == rowOf(watched);
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
-            ws().ticket.evaluationSwitch)
+            !staysInRow && ws().ticket.evaluationSwitch)
             host_.runCommand([this] { Komplettcheck(ws().program, ws().ticket, ws().drawWindow); });
     }
     return QWidget::eventFilter(watched, event);

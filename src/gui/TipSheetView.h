@@ -59,6 +59,8 @@ private:
     void buildRow(int row);
     void fitToFont();
     void cellEdited(int row, int column, const QString& text);
+    // The row whose cell `widget` is, or -1.
+    int rowOf(const QObject* widget) const;
     Workspace& ws();
 
     CommandHost& host_;

@@ -73,8 +73,9 @@ TEST(CliUnkindFiles, AnInputThatIsNoFileIsRefusedAtOnce) {
     EXPECT_NE(settings.err.find("Es gelten die Standardeinstellungen"), std::string::npos);
 }
 
-// A tip file is a few hundred bytes; a large file in its place is refused, naming the limit.
-TEST(CliUnkindFiles, AnOversizedTipFileIsRefusedNamingTheLimit) {
+// A tip file is a few hundred bytes; a large file in its place is refused, naming the limit,
+// and so is a file that holds no tip rows.
+TEST(CliUnkindFiles, ATipFileThatIsTooLargeOrNoTipFileIsRefused) {
     CliRunner cli;
     ASSERT_EQ(cli.run({"init"}).exitCode, 0);
     const fs::path big = cli.dataDir() / "gross.hlt";
@@ -83,6 +84,14 @@ TEST(CliUnkindFiles, AnOversizedTipFileIsRefusedNamingTheLimit) {
     const CliResult r = cli.run({"--sheet", big.string(), "evaluate"});
     EXPECT_EQ(r.exitCode, 2);
     EXPECT_NE(r.err.find("64 KiB"), std::string::npos) << r.err;
+
+    const fs::path notes = cli.dataDir() / "notizen.hlt";
+    std::ofstream(notes, std::ios::binary) << "hello world\r\n1,2,3\r\n";
+    const CliResult text = cli.run({"--sheet", notes.string(), "evaluate"});
+    EXPECT_EQ(text.exitCode, 2);
+    EXPECT_NE(text.err.find("--sheet: " + notes.string() + " ist keine Tippdatei"),
+              std::string::npos)
+        << text.err;
 }
 
 // Every request answered with HTTP 500 once gave {"added":0,"message":null} and exit 0.

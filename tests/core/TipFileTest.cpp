@@ -69,10 +69,9 @@ TEST_F(TipFile, LinesAreSplitAtTheFirstFiveCommasAndValidated) {
     const Case cases[] = {
         {"3,7,15,22,40,5", {"3", "7", "15", "22", "40", "5"}},
         {"3,7,15,22,40,5\r", {"3", "7", "15", "22", "40", "5"}},
-        {"07, 8,x,22,40,5", {"7", "8", "", "22", "40", "5"}},
+        {"07, 8,,22,40,5", {"7", "8", "", "22", "40", "5"}},
         {"3,7,5", {"3", "7", "", "", "", "5"}}, // fields without a comma stay empty
         {"3,7,15", {"3", "7", "", "", "", ""}}, // "15" lands in the key cell: out of range
-        {"1,2,3,4,5,6,7", {"1", "2", "3", "4", "5", ""}},
         {"55,0,-3,+4,54,10", {"", "", "", "4", "54", ""}},
         {"", Row{}},
     };
@@ -83,21 +82,55 @@ TEST_F(TipFile, LinesAreSplitAtTheFirstFiveCommasAndValidated) {
     }
 }
 
-TEST_F(TipFile, JunkLoadsOnlyValidCellsIntoTwelveRows) {
+// "hello world" and "1,2,3" once emptied all twelve rows, the locked one included, without
+// a word. A file that is no tip file is refused whole, naming the file and the line.
+TEST_F(TipFile, AFileThatIsNoTipFileIsRefusedAndTheSheetStays) {
     std::string junk;
-    for (int i = 0; i < 5000; ++i) // every byte but the line feed, NUL and CR included
+    for (int i = 0; i < 500; ++i) // every byte but the line feed, NUL and CR included
         junk += static_cast<char>((i * 37 + 11) % 256 == '\n' ? 0 : (i * 37 + 11) % 256);
-    junk += "\n" + std::string(20000, '7') + ",1,2,3,4,5\n"; // an overlong line: an empty row
-    for (int i = 0; i < 2000; ++i)
-        junk += "1,2,3,4,5,6\r\n";
-    loadText(junk);
-    for (int r = 0; r < TipSheet::kRows; ++r)
-        for (int c = 0; c < TipSheet::kColumns; ++c) {
-            const std::string& text = ws.ticket.sheet.cell(r, c);
-            EXPECT_EQ(validatedCellText(text, c == TipSheet::kKeyColumn), text);
+    std::string thirteen;
+    for (int i = 0; i < 13; ++i)
+        thirteen += "1,2,3,4,5,6\r\n";
+    struct Case {
+        std::string text;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"hello world\r\n1,2,3\r\n", "Zeile 1 (\"hello world\") ist keine Tippreihe"},
+        {"1,2,3,4,5,6\r\n3,x,5\r\n", "Zeile 2 (\"3,x,5\")"},
+        {"1,2,3,4,5,6,7\r\n", "Zeile 1"}, // a seventh field is no cell's
+        {"1,2,3 ,4,5,6\r\n", "Zeile 1"},
+        {junk, "Zeile 1"},
+        {thirteen, "Sie hat 13 Zeilen, ein Tipp hat höchstens 12 Reihen."},
+    };
+    setRow(0, {"3", "7", "15", "22", "40", "5"});
+    ws.ticket.sheet.setLocked(0, true);
+    ws.ticket.sheet.setSum(0, "87");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.reason);
+        writeBytes(file("in.hlt"), c.text);
+        try {
+            loadTipFile(ws.ticket.sheet, file("in.hlt"));
+            ADD_FAILURE() << "loaded";
+        } catch (const IoError& e) {
+            const std::string text = e.what();
+            EXPECT_NE(text.find(file("in.hlt").string() + " ist keine Tippdatei"),
+                      std::string::npos)
+                << text;
+            EXPECT_NE(text.find(c.reason), std::string::npos) << text;
         }
-    EXPECT_EQ(row(1), Row{});
-    EXPECT_EQ(row(11), (Row{"1", "2", "3", "4", "5", "6"}));
+        EXPECT_EQ(row(0), (Row{"3", "7", "15", "22", "40", "5"}));
+        EXPECT_TRUE(ws.ticket.sheet.locked(0));
+        EXPECT_EQ(ws.ticket.sheet.sum(0), "87");
+    }
+
+    // Twelve rows and an editor's empty last lines are a tip file; a locked row the file
+    // empties loses its sum with its numbers.
+    writeBytes(file("in.hlt"), "\r\n1,2,3,4,5,6\r\n\r\n\n");
+    loadTipFile(ws.ticket.sheet, file("in.hlt"));
+    EXPECT_EQ(row(0), Row{});
+    EXPECT_EQ(ws.ticket.sheet.sum(0), "");
+    EXPECT_EQ(row(1), (Row{"1", "2", "3", "4", "5", "6"}));
 }
 
 TEST_F(TipFile, AFailedSaveKeepsTheEarlierFile) {

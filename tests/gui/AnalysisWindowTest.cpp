@@ -16,6 +16,8 @@
 #include <QBarSet>
 #include <QCategoryAxis>
 #include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QInputDialog>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -99,6 +101,7 @@ public:
 
 private slots:
     void theSearchButtonWalksTheDrawsAndStopsAtAHit();
+    void cancellingAnInputBoxRunsNothing();
     void aBacktestStopsWithItsOwnButtonWithoutAReport();
     void aHistoryAnalysisStopsWithEscape();
     void closingTheWindowStopsTheAnalysisFirst();
@@ -126,6 +129,50 @@ void AnalysisWindowTest::theSearchButtonWalksTheDrawsAndStopsAtAHit() {
     QVERIFY(f.window->tipPage->tipDrawCaption->text().contains("  6  18  30  35  48   R: 5"));
     QCOMPARE(f.window->tipPage->sheet->rows[0].hits->text(), QString("5 + R"));
     QVERIFY(f.ui->errors.empty());
+}
+
+// Abbrechen in the search's threshold box once searched with 5, and in the backtest's
+// lucky-number box ran the backtest, which erased the ticket.
+void AnalysisWindowTest::cancellingAnInputBoxRunsNothing() {
+    WindowFixture f;
+    writeDraws(f.folder(), 20);
+    f.startAndShow();
+    Workspace& ws = f.window->workspace();
+    const std::array<const char*, 6> cells{"6", "18", "30", "35", "48", "5"};
+    for (int c = 0; c < 6; ++c)
+        ws.ticket.sheet.setCell(0, c, cells[static_cast<std::size_t>(c)]);
+    f.window->syncFromWorkspace();
+    const QString hitsBefore = f.window->tipPage->sheet->rows[0].hits->text();
+    f.ui->realInputBoxes = true;
+    // Cancels the input box once it is up: with the button, or with Escape.
+    const auto cancelTheBox = [&](bool withEscape) {
+        QTimer::singleShot(0, [withEscape] {
+            auto* box = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            if (withEscape)
+                QTest::keyClick(box, Qt::Key_Escape);
+            else
+                QTest::mouseClick(
+                    box->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel),
+                    Qt::LeftButton);
+        });
+    };
+
+    cancelTheBox(false);
+    QTest::mouseClick(f.window->tipPage->speedButton4, Qt::LeftButton);
+    QCOMPARE(f.ui->questions, std::vector<std::string>{"Tipp-Test"});
+    QCOMPARE(f.window->tipPage->sheet->rows[0].hits->text(), hitsBefore);
+
+    f.ui->yesNoAnswers = {true};
+    cancelTheBox(true);
+    QTest::mouseClick(f.window->databasePage->bitBtn9, Qt::LeftButton);
+    QCOMPARE(f.ui->questions.size(), std::size_t{3}); // Yes, then the lucky number
+    for (int c = 0; c < 6; ++c)
+        QCOMPARE(f.window->tipPage->sheet->cell(0, c)->text(),
+                 QString(cells[static_cast<std::size_t>(c)]));
+    QVERIFY(!std::filesystem::exists(f.folder() / "Test.rtf"));
+    QVERIFY(f.ui->errors.empty());
+    verifyIdle(*f.window);
 }
 
 void AnalysisWindowTest::aBacktestStopsWithItsOwnButtonWithoutAReport() {

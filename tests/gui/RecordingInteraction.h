@@ -22,9 +22,11 @@ public:
         questions.push_back(text);
         return take(yesNoAnswers, false);
     }
-    std::optional<std::string> askText(const std::string&, const std::string& prompt,
-                                       const std::string&) override {
+    std::optional<std::string> askText(const std::string& caption, const std::string& prompt,
+                                       const std::string& defaultText) override {
         questions.push_back(prompt);
+        if (realInputBoxes)
+            return gui::GuiInteraction::askText(caption, prompt, defaultText);
         return take(textAnswers, std::optional<std::string>{});
     }
     void processPendingInput() override {
@@ -60,6 +62,8 @@ public:
     std::deque<std::optional<std::filesystem::path>> fileAnswers;
     // Shows the real draw entry dialog (a test drives it) instead of answering.
     bool realDrawEntryDialog = false;
+    // Shows the real input boxes (a test drives them) instead of answering.
+    bool realInputBoxes = false;
     // Called whenever a long command lets pending input be processed.
     std::function<void()> onPendingInput;
 

@@ -80,6 +80,7 @@ private slots:
     void typingIsValidatedOnEveryKey();
     void tabWalksTheCellsRowByRow();
     void leavingACellEvaluatesTheSheet();
+    void typingOverAFilledRowKeepsEveryNumberTyped();
     void leavingACellWithTheEvaluationSwitchOffDoesNothing();
     void aRowWithAnEmptyCellLosesItsKeyWhenLeft();
     void rowLabelClicksLockAndUnlock();
@@ -182,6 +183,25 @@ void TipSheetTest::leavingACellEvaluatesTheSheet() {
     QCOMPARE(textColour(f.sheet().rows[1].hits), QColor(Qt::black));
 }
 
+// Typing 12, 28, 30, 38, 41 over the row 3 4 6 8 30 once gave 4 8 28 30 41: each cell
+// left re-sorted the row under the next number typed. The row is sorted once the focus
+// leaves it.
+void TipSheetTest::typingOverAFilledRowKeepsEveryNumberTyped() {
+    SheetFixture f;
+    f.typeRow(2, {"3", "4", "6", "8", "30", "2"});
+    QCOMPARE(f.rowTexts(2), (QStringList{"3", "4", "6", "8", "30", "2"}));
+    const QStringList typed{"41", "12", "38", "28", "30"};
+    for (int c = 0; c < 5; ++c) {
+        f.type(TipSheet::editNumber(2, c), typed[c]);
+        QCOMPARE(f.sheet().cell(2, c)->text(), typed[c]); // still where it was typed
+    }
+    QVERIFY(f.cell(18)->hasFocus()); // the key cell, still in the row
+    QCOMPARE(f.rowTexts(2), (QStringList{"41", "12", "38", "28", "30", "2"}));
+    QTest::keyClick(f.cell(18), Qt::Key_Tab); // into row 4
+    QCOMPARE(f.rowTexts(2), (QStringList{"12", "28", "30", "38", "41", "2"}));
+    QCOMPARE(f.sheet().rows[2].sum->text(), QString("149"));
+}
+
 void TipSheetTest::leavingACellWithTheEvaluationSwitchOffDoesNothing() {
     SheetFixture f;
     f.ws().ticket.evaluationSwitch = false;
@@ -193,7 +213,8 @@ void TipSheetTest::leavingACellWithTheEvaluationSwitchOffDoesNothing() {
 void TipSheetTest::aRowWithAnEmptyCellLosesItsKeyWhenLeft() {
     SheetFixture f;
     f.typeRow(0, {"5", "12", "23", "34", "45", "3"});
-    f.type(3, "");
+    f.type(3, "", false);
+    f.cell(7)->setFocus(Qt::MouseFocusReason); // into the next row
     QCOMPARE(f.rowTexts(0), (QStringList{"5", "12", "", "34", "45", ""}));
     QCOMPARE(f.sheet().rows[0].hits->text(), QString(""));
     for (int edit = 1; edit <= 6; ++edit)
@@ -279,6 +300,21 @@ void TipSheetTest::tipFileButtonsSaveAndLoadTheSheet() {
     QCOMPARE(f.sheet().rows[1].hits->text(), QString("3"));
     QCOMPARE(f.base(9), gui::TipSheetView::kLime);
     QVERIFY(f.ui->errors.empty());
+
+    // A file that is no tip file once emptied every row, the locked one included, and left
+    // its red label and its old sum: now it is refused whole and the sheet stays.
+    QTest::mouseClick(f.sheet().rows[0].label, Qt::LeftButton);
+    const std::filesystem::path notes = f.folder() / "Notizen.hlt";
+    std::ofstream(notes, std::ios::binary) << "hello world\r\n1,2,3\r\n";
+    f.ui->fileAnswers.push_back(notes);
+    QTest::mouseClick(page.speedButton16, Qt::LeftButton);
+    QCOMPARE(f.ui->errors.size(), std::size_t{1});
+    QVERIFY2(f.ui->errors[0].find(notes.string() + " ist keine Tippdatei") != std::string::npos,
+             f.ui->errors[0].c_str());
+    QCOMPARE(f.rowTexts(0), (QStringList{"3", "7", "15", "22", "40", "5"}));
+    QCOMPARE(f.rowTexts(1), (QStringList{"1", "2", "5", "12", "30", ""}));
+    QCOMPARE(textColour(f.sheet().rows[0].label), gui::TipSheetView::kRed);
+    QCOMPARE(f.sheet().rows[0].sum->text(), QString("87"));
 }
 
 QTEST_MAIN(TipSheetTest)

@@ -85,13 +85,14 @@ BacktestResult BitBtn9Click(ProgramContext& program, Options& options, Ticket& t
     // The seed is shown as the signed number it is read back as, so that the proposed
     // lucky number is always one the box accepts.
     const std::string seedText = std::to_string(static_cast<std::int32_t>(run.random.seed()));
-    const std::string answer =
-        program.ui
-            .askText(m.line(msg::LuckyNumberCaption), m.line(msg::LuckyNumberPrompt), seedText)
-            .value_or(seedText);
+    // Abbrechen ends the backtest before the first week: the sheet stays as it is.
+    const std::optional<std::string> answer = program.ui.askText(
+        m.line(msg::LuckyNumberCaption), m.line(msg::LuckyNumberPrompt), seedText);
+    if (!answer)
+        return result;
 
     try {
-        const std::optional<int> lucky = parseInteger(answer);
+        const std::optional<int> lucky = parseInteger(*answer);
         if (!lucky) {
             program.ui.showError(m.line(msg::LuckyNumberError));
             return result;

@@ -90,10 +90,12 @@ DrawHistoryResult BitBtn19Click(ProgramContext& program, Ticket& ticket, DrawWin
     SpeedButton5Click(program, ticket, drawWindow, view);
     view.activePage = Page::TipOverview;
     double bound = drawWindow.endPicker.value + kFirstBoundDays;
-    const int threshold = integerOrThrow(
-        program.ui
-            .askText(m.line(msg::HistoryThresholdCaption), m.line(msg::HistoryThresholdPrompt), "5")
-            .value_or("5"));
+    // Abbrechen ends the analysis before the first pass, as in the search and the backtest.
+    const std::optional<std::string> answer = program.ui.askText(
+        m.line(msg::HistoryThresholdCaption), m.line(msg::HistoryThresholdPrompt), "5");
+    if (!answer)
+        return result;
+    const int threshold = integerOrThrow(*answer);
 
     {
         const BusyCursor busy(program.ui);

@@ -32,11 +32,13 @@ SearchResult SpeedButton4Click(ProgramContext& program, const Options& options, 
                                DrawWindow& drawWindow, Presentation& view) {
     const bool keyCounts = options.checked(CheckBox::KeyCountsAsHit);
     const std::string defaultText = keyCounts ? "7" : "5";
-    const int threshold =
-        integerOrThrow(program.ui
-                           .askText(program.messages.line(msg::SearchThresholdCaption),
-                                    program.messages.line(msg::SearchThresholdPrompt), defaultText)
-                           .value_or(defaultText));
+    // Abbrechen ends the search before anything happens.
+    const std::optional<std::string> answer =
+        program.ui.askText(program.messages.line(msg::SearchThresholdCaption),
+                           program.messages.line(msg::SearchThresholdPrompt), defaultText);
+    if (!answer)
+        return {};
+    const int threshold = integerOrThrow(*answer);
 
     const DrawSnapshot draws = readDrawFile(program);
     drawWindow.windowStart = drawWindow.startPicker.value;

@@ -27,15 +27,20 @@ std::string tipFileText(const TipSheet& sheet);
 // Throws IoError.
 void saveTipFile(const TipSheet& sheet, const std::filesystem::path& path);
 
-// Loads a tip file into the sheet. The file is opened first, so one that cannot be opened
-// leaves the sheet untouched. Then the unlocked rows are cleared and rows 1..12 take the
-// file's first twelve lines in turn (a missing line empties its row): the text before each
-// of the first five commas goes into the number cells, the rest of the line into the key
-// cell; a field with no comma left stays empty and the line is kept whole for the key
-// cell. Every cell is validated as typed text. A line longer than any row could be is read
-// as an empty line. Throws IoError; after a read error the rows read until then stay.
+// Why `text` is no tip file, or empty when it is one: every line up to six fields, each
+// empty or a whole number (the cells judge the range), and no more lines than the sheet has
+// rows (empty lines at the end do not count).
+std::string tipTextProblem(std::string_view text);
+
+// Loads a tip file into the sheet. The file is read and checked first: one that cannot be
+// read or is no tip file leaves the sheet and its locks untouched (IoError naming the file
+// and the line). Then the unlocked rows are cleared and rows 1..12 take the file's lines in
+// turn (a missing line empties its row): the text before each of the first five commas
+// goes into the number cells, the rest of the line into the key cell; a field with no
+// comma left stays empty and the line is kept whole for the key cell. Every cell is
+// validated as typed text, and every row's sum is emptied for the evaluation to refill.
 void loadTipFile(TipSheet& sheet, const std::filesystem::path& path);
-// The same for a tip file's text in memory.
+// The filling alone, for a text tipTextProblem accepts.
 void loadTipText(TipSheet& sheet, std::string_view text);
 
 } // namespace kav

@@ -154,6 +154,26 @@ TEST_F(Backtest, AnswerNoLeavesEverythingAsItWas) {
     EXPECT_TRUE(ws.options.checked(CheckBox::ShowNumberList));
 }
 
+// Abbrechen in the lucky-number box once ran the backtest anyway, which erased the ticket.
+TEST_F(Backtest, CancellingTheLuckyNumberKeepsTheSheet) {
+    ws.ticket.sheet.setCell(0, 0, "7");
+    ws.ticket.sheet.setCell(3, 2, "40");
+    const std::vector<std::string> before = cells(ws);
+    const std::uint32_t seed = ws.run.random.seed();
+    ws.drawWindow.endPicker.set(dayOf(history()[20]));
+    ui.yesNoAnswers = {true};
+    ui.textAnswers = {std::nullopt};
+    const BacktestResult result =
+        BitBtn9Click(ws.program, ws.options, ws.ticket, ws.drawWindow, ws.run, ws.view);
+    EXPECT_FALSE(result.completed);
+    EXPECT_EQ(result.draws, 0);
+    EXPECT_EQ(cells(ws), before);
+    EXPECT_EQ(ws.run.random.seed(), seed);
+    EXPECT_TRUE(ui.errors.empty());
+    EXPECT_TRUE(ws.options.checked(CheckBox::ShowNumberList));
+    EXPECT_FALSE(std::filesystem::exists(report()));
+}
+
 TEST(BacktestStop, EndsAfterTheWeekWithoutAReportAndPutsEverythingBack) {
     StoppingWorkspace user(history(), 4); // inside the first week's tip calculation
     Workspace& ws = user.ws;

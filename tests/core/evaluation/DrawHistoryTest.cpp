@@ -47,9 +47,18 @@ protected:
     std::filesystem::path report() const { return folder.path() / "Test.rtf"; }
 };
 
-TEST_F(DrawHistory, WithoutRepeatsNothingIsAskedAndTableASumsToTheComparedPairs) {
+// Abbrechen once ran the analysis with the default threshold.
+TEST_F(DrawHistory, CancellingTheThresholdEndsItWithoutAReport) {
     writeDraws(history());
     const DrawHistoryResult result = runFrom(history().front().date, std::nullopt);
+    EXPECT_FALSE(result.completed);
+    EXPECT_FALSE(std::filesystem::exists(report()));
+    EXPECT_EQ(sum(result.earlier), 0);
+}
+
+TEST_F(DrawHistory, WithoutRepeatsNothingIsAskedAndTableASumsToTheComparedPairs) {
+    writeDraws(history());
+    const DrawHistoryResult result = runFrom(history().front().date, "5");
     ASSERT_TRUE(result.completed);
     EXPECT_EQ(ui.questions,
               (std::vector<std::string>{

@@ -59,7 +59,7 @@ TEST_F(TipSearch, ThresholdFiveStopsAtAnEqualPastDraw) {
 TEST_F(TipSearch, ThresholdSevenWithTheKeyOptionNeverAsks) {
     ws.options.setChecked(CheckBox::KeyCountsAsHit, true);
     setRow(0, {"5", "12", "30", "40", "50", "3"}); // five numbers and the key: 6
-    ui.textAnswers = {std::nullopt};               // cancelled: the default "7"
+    ui.textAnswers = {std::string("7")};           // the default with the key option
     const SearchResult result =
         SpeedButton4Click(ws.program, ws.options, ws.ticket, ws.drawWindow, ws.view);
 
@@ -73,6 +73,20 @@ TEST_F(TipSearch, ThresholdSevenWithTheKeyOptionNeverAsks) {
         EXPECT_EQ(p.y, 0);
     EXPECT_EQ(ws.view.chart.points[11].x, 11);
     EXPECT_EQ(ws.view.chart.xLabels[11], "12");
+}
+
+// Abbrechen once searched with the default threshold.
+TEST_F(TipSearch, CancellingTheThresholdSearchesNothing) {
+    setRow(0, {"5", "12", "30", "40", "50", "3"});
+    ws.ticket.sheet.setHits(0, "earlier", false);
+    const double current = ws.drawWindow.current.date;
+    ui.textAnswers = {std::nullopt};
+    const SearchResult result =
+        SpeedButton4Click(ws.program, ws.options, ws.ticket, ws.drawWindow, ws.view);
+    EXPECT_FALSE(result.completed);
+    EXPECT_EQ(ui.questions, std::vector<std::string>{"Tipp-Test"}); // no draw asked about
+    EXPECT_EQ(ws.ticket.sheet.hits(0), "earlier");
+    EXPECT_EQ(ws.drawWindow.current.date, current);
 }
 
 TEST_F(TipSearch, AnEmptyWindowAsksNothingAndChangesNothing) {
