@@ -116,8 +116,10 @@ QSpinBox* CalculationPage::makeUpDown(UpDown id) {
     setHint(spin, QString::fromUtf8(field.hint));
     spin->installEventFilter(this);
     upDowns_[static_cast<std::size_t>(number(id))] = spin;
-    connect(spin, &QSpinBox::valueChanged, this,
-            [this, id](int position) { ws().options.setValue(id, position); });
+    connect(spin, &QSpinBox::valueChanged, this, [this, id](int position) {
+        ws().options.setValue(id, position);
+        showCrossSumWarning();
+    });
     return spin;
 }
 
@@ -217,6 +219,12 @@ QWidget* CalculationPage::buildMathematicalPage() {
                              "Vierer ... (3-4-5  oder 28-29-30-31) entstehen relativ selten, "
                              "können hier ganz verhindert werden",
                              runShownStatistic<Label90Click>);
+    crossSumWarning = text("CrossSumWarning",
+                           "„von“ liegt über „bis“: keine Tippreihe kann diese Quersumme haben.");
+    markProgramText(crossSumWarning);
+    QPalette warning = crossSumWarning->palette();
+    warning.setColor(QPalette::WindowText, Qt::red);
+    crossSumWarning->setPalette(warning);
     auto* groups = new QHBoxLayout;
     groups->setSpacing(0);
     groups->addWidget(label91);
@@ -226,6 +234,7 @@ QWidget* CalculationPage::buildMathematicalPage() {
                       "Diese Bedingungen werden in jeder Tippreihe berücksichtigt")}),
         line({makeCaptionFields(
             label42, {makeUpDown(UpDown::CrossSumFrom), makeUpDown(UpDown::CrossSumTo)})}),
+        line({crossSumWarning}),
         line({text("SumLimitNote", "Durch das Begrenzen der Quersummer können Sie Tipps wie "
                                    "1-2-3-4-5-6 oder 39-41-43-46-47-49")}),
         line({text("HighSumNote", "Mochten Sie auf höhere Quoten Tippen, wählen Sie Quersummer "
@@ -330,6 +339,12 @@ void CalculationPage::syncFromWorkspace() {
     }
     for (CaptionFields* row : captionFields_)
         row->placeFields();
+    showCrossSumWarning();
+}
+
+void CalculationPage::showCrossSumWarning() {
+    const Options& o = ws().options;
+    crossSumWarning->setVisible(o.value(UpDown::CrossSumFrom) > o.value(UpDown::CrossSumTo));
 }
 
 } // namespace kav::gui

@@ -10,6 +10,7 @@ class QButtonGroup;
 class QCheckBox;
 class QGridLayout;
 class QGroupBox;
+class QLabel;
 class QSpinBox;
 class QTabWidget;
 class QToolButton;
@@ -48,6 +49,8 @@ public:
     ClickableLabel* label89;    // pairs
     ClickableLabel* label90;    // quads
     ClickableLabel* label91;    // triples
+    // Shown while the cross-sum range's "von" lies above its "bis": no row can pass.
+    QLabel* crossSumWarning;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -67,6 +70,7 @@ private:
                                    void (*command)(Workspace&));
     CaptionFields* makeCaptionFields(QWidget* caption, std::vector<QWidget*> fields);
     void runChartCommand(void (*command)(Workspace&));
+    void showCrossSumWarning();
 
     std::array<QCheckBox*, kCheckBoxCount + 1> checkBoxes_{};
     std::array<QSpinBox*, kUpDownCount + 1> upDowns_{};

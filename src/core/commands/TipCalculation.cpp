@@ -186,6 +186,11 @@ void endRun(const ProgramContext& program, Options& options, Ticket& ticket, Run
 
 } // namespace
 
+std::string stoppedRunText(int filled, int wanted) {
+    return "Berechnung gestoppt: " + std::to_string(filled) + " von " + std::to_string(wanted) +
+           " Tipps berechnet.";
+}
+
 TipRunSummary Label28Click(ProgramContext& program, Options& options, Ticket& ticket,
                            DrawWindow& drawWindow, RunState& run, Presentation& view,
                            const DrawSnapshot* draws) {
@@ -223,6 +228,14 @@ TipRunSummary Label28Click(ProgramContext& program, Options& options, Ticket& ti
     Komplettcheck(program, ticket, drawWindow);
     view.status.panel1 =
         program.messages.line(summary.budgetUsedUp ? msg::BudgetUsedUp : msg::TipsComputed);
+    // A run stopped before its rows were done did not compute the tips anew: say so.
+    const int wanted = options.value(UpDown::RowsToCompute);
+    int filled = 0;
+    for (int row = 0; row < wanted; ++row)
+        filled += ticket.sheet.cell(row, 0).empty() ? 0 : 1;
+    summary.stopped = run.stopRequested && filled < wanted;
+    if (summary.stopped)
+        view.status.panel1 = stoppedRunText(filled, wanted);
     endRun(program, options, ticket, run, view, saved);
     return summary;
 }

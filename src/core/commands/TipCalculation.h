@@ -9,6 +9,8 @@
 #include "model/RunState.h"
 #include "model/Ticket.h"
 
+#include <string>
+
 namespace kav {
 
 // What a run leaves for a caller that reports it (the command-line tool prints it).
@@ -19,7 +21,13 @@ struct TipRunSummary {
     // The user abandoned the run in the number list dialog: no row was computed, the
     // unlocked rows stay cleared, nothing was evaluated.
     bool abandoned = false;
+    // The stop button ended the run before the rows to compute were filled; the status
+    // bar says so instead of message 30.
+    bool stopped = false;
 };
+
+// "Berechnung gestoppt: 2 von 5 Tipps berechnet."
+std::string stoppedRunText(int filled, int wanted);
 
 // "Tipps berechnen", behind the button `BitBtn4` and the menu entry "&Berechnen": fills
 // the unlocked rows of the tip sheet with rows drawn from the candidate pool that pass
