@@ -131,7 +131,9 @@ TEST_F(UpdateEndToEnd, ANewestDrawDatedTodayAsksForNothing) {
     EXPECT_TRUE(service->requestedDates().empty());
 }
 
-TEST_F(UpdateEndToEnd, ARebuildFromAWednesday) {
+// Six-day steps from a Wednesday once asked for Tuesdays and Mondays and never met the
+// first Sundays; the step to the next Saturday keeps every draw after the start date.
+TEST_F(UpdateEndToEnd, ARebuildFromAWednesdayAsksForEveryWeekendDayAfterIt) {
     setToday(2010, 2, 14);
     serve(DrawHistory::demo());
     writeDraws({DrawRecord::seed()});
@@ -140,10 +142,11 @@ TEST_F(UpdateEndToEnd, ARebuildFromAWednesday) {
     ui.yesNoAnswers = {true};
     rebuildDrawDatabase(ws.program, ws.ticket, ws.drawWindow, ws.run, ws.view);
     EXPECT_EQ(service->requestedDates(),
-              (Dates{"20100112", "20100118", "20100124", "20100130", "20100131", "20100206",
-                     "20100207", "20100213", "20100214"}));
-    EXPECT_EQ(storedDraws(), (std::vector<DrawRecord>{demo(2010, 1, 24), demo(2010, 1, 31),
-                                                      demo(2010, 2, 7), demo(2010, 2, 14)}));
+              (Dates{"20100109", "20100110", "20100116", "20100117", "20100123", "20100124",
+                     "20100130", "20100131", "20100206", "20100207", "20100213", "20100214"}));
+    EXPECT_EQ(storedDraws(),
+              (std::vector<DrawRecord>{demo(2010, 1, 10), demo(2010, 1, 17), demo(2010, 1, 24),
+                                       demo(2010, 1, 31), demo(2010, 2, 7), demo(2010, 2, 14)}));
 }
 
 TEST_F(UpdateEndToEnd, TwoDrawsForOneDateAreBothStored) {

@@ -122,8 +122,16 @@ std::optional<std::string> normaliseServiceAddress(std::string_view text) {
 }
 
 DayCount nextRequestDate(DayCount date) {
+    constexpr int kSunday = 0;
     constexpr int kSaturday = 6;
-    return date + (weekdayOf(date) == kSaturday ? 1 : 6);
+    const int weekday = weekdayOf(date);
+    if (weekday == kSaturday)
+        return date + 1;
+    if (weekday == kSunday)
+        return date + 6;
+    // From a weekday, six days on would jump over the coming Sunday; a rebuild from a
+    // Friday would never ask for it. The next Saturday keeps every draw day in reach.
+    return date + (kSaturday - weekday);
 }
 
 std::optional<DrawLine> parseDrawLine(std::string_view line) {

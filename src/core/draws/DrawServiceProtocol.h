@@ -29,8 +29,9 @@ std::optional<DayCount> parseCompactDate(std::string_view text);
 // most a "/" after it. Returns it without the "/"; nullopt for anything else.
 std::optional<std::string> normaliseServiceAddress(std::string_view text);
 
-// The update's date step: from a Saturday one day on (to the Sunday), from any other day
-// six days on. From a Sunday draw this gives the next Saturday and then its Sunday.
+// The update's date step: from a Saturday one day on (to the Sunday), from a Sunday six
+// days on (to the next Saturday), from any other day to the next Saturday. So a walk from
+// any date asks for every Saturday and Sunday after it.
 DayCount nextRequestDate(DayCount date);
 
 struct DrawLine {

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace kav::test {
 namespace {
 
@@ -16,12 +18,33 @@ DayCount dayOf(int y, int m, int d) {
     return dayCountFromCivil({y, m, d});
 }
 
-TEST(DrawServiceProtocol, DateStepsGoFromSaturdayToSundayAndOtherwiseSixDaysOn) {
+TEST(DrawServiceProtocol, DateStepsGoFromSaturdayToSundayAndOtherwiseToTheNextSaturday) {
     EXPECT_EQ(nextRequestDate(dayOf(2005, 2, 6)), dayOf(2005, 2, 12));  // Sunday -> Saturday
     EXPECT_EQ(nextRequestDate(dayOf(2005, 2, 12)), dayOf(2005, 2, 13)); // Saturday -> Sunday
-    EXPECT_EQ(nextRequestDate(dayOf(2010, 1, 6)), dayOf(2010, 1, 12));  // Wednesday -> Tuesday
+    EXPECT_EQ(nextRequestDate(dayOf(2010, 1, 6)), dayOf(2010, 1, 9));   // Wednesday
+    EXPECT_EQ(nextRequestDate(dayOf(2026, 1, 16)), dayOf(2026, 1, 17)); // Friday
+    EXPECT_EQ(nextRequestDate(dayOf(2026, 1, 12)), dayOf(2026, 1, 17)); // Monday
     EXPECT_EQ(nextRequestDate(dayOf(2010, 1, 30)), dayOf(2010, 1, 31)); // Saturday
     EXPECT_EQ(nextRequestDate(dayOf(2012, 2, 26)), dayOf(2012, 3, 3));  // across 29 February
+    EXPECT_EQ(nextRequestDate(dayOf(2012, 2, 28)), dayOf(2012, 3, 3));  // Tuesday, leap year
+}
+
+// A walk from any day asks for every Saturday and Sunday after it, none skipped.
+TEST(DrawServiceProtocol, AWalkFromAnyDayMeetsEveryWeekendDay) {
+    for (int start = 0; start < 7; ++start) {
+        DayCount date = dayOf(2026, 1, 12) + start;
+        std::vector<DayCount> weekendDays;
+        for (int i = 0; i < 8; ++i)
+            weekendDays.push_back(date = nextRequestDate(date));
+        for (std::size_t i = 0; i < weekendDays.size(); ++i) {
+            const int wd = weekdayOf(weekendDays[i]);
+            EXPECT_TRUE(wd == 0 || wd == 6) << start;
+            if (i > 0) {
+                EXPECT_EQ(weekendDays[i] - weekendDays[i - 1], wd == 0 ? 1 : 6) << start;
+            }
+        }
+        EXPECT_LE(weekendDays[0] - (dayOf(2026, 1, 12) + start), 6) << start;
+    }
 }
 
 TEST(DrawServiceProtocol, RequestTargetAndItsDate) {
