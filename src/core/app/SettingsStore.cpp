@@ -58,7 +58,7 @@ std::optional<std::filesystem::path> setAside(const std::filesystem::path& path,
 } // namespace
 
 bool isUnparsableSettingsFile(const std::string& content) {
-    if (content.find('\0') != std::string::npos)
+    if (content.find('\0') != std::string::npos || isCutShortSettingsFile(content))
         return true;
     const bool blank = content.find_first_not_of(" \t\r\n") == std::string::npos;
     return !blank && parseSettingsFile(content).empty();

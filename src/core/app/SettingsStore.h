@@ -11,9 +11,10 @@ namespace kav {
 
 class Interaction;
 
-// Whether the content of a store file cannot be parsed at all: it is not text (it holds a
-// NUL byte), or it is not blank and not one of its lines is a well-formed value. A file
-// with some malformed lines is not such a file: its good lines load.
+// Whether the content of a store file cannot be used: it is not text (it holds a NUL
+// byte), it was cut short (its end mark is lost), or it is not blank and not one of its
+// lines is a well-formed value. A file with some malformed lines is not such a file: its
+// good lines load.
 bool isUnparsableSettingsFile(const std::string& content);
 // The same for the file at `path`; a missing or unreadable file is not unparsable.
 bool isUnparsableSettingsFile(const std::filesystem::path& path);

@@ -113,7 +113,7 @@ SettingsValues parseSettingsFile(const std::string& content) {
 }
 
 std::string formatSettingsFile(const SettingsValues& values) {
-    std::string out;
+    std::string out = std::string(kSettingsFileHead) + "\n";
     for (const auto& [name, value] : values) {
         out += name + "=";
         switch (value.type) {
@@ -135,7 +135,24 @@ std::string formatSettingsFile(const SettingsValues& values) {
         }
         out += "\n";
     }
-    return out;
+    return out + kSettingsFileEnd + "\n";
+}
+
+bool isCutShortSettingsFile(const std::string& content) {
+    const std::string_view head = kSettingsFileHead;
+    const std::string_view text = content;
+    const std::string_view firstLine = text.substr(0, text.find_first_of("\r\n"));
+    if (firstLine != head)
+        // A file cut inside its first line holds a piece of the head mark.
+        return !text.empty() && firstLine.size() < head.size() && firstLine == text &&
+               head.starts_with(text);
+    std::string_view rest = text;
+    while (!rest.empty() && (rest.back() == '\n' || rest.back() == '\r'))
+        rest.remove_suffix(1);
+    const std::size_t lastBreak = rest.find_last_of("\r\n");
+    const std::string_view lastLine =
+        lastBreak == std::string_view::npos ? rest : rest.substr(lastBreak + 1);
+    return lastLine != kSettingsFileEnd;
 }
 
 SettingsValues readSettingsFile(const std::filesystem::path& path) {

@@ -31,9 +31,18 @@ struct SettingValue {
 using SettingsValues = std::map<std::string, SettingValue>;
 
 // The file form of a key: one line per value, "name=type:data", UTF-8. Unknown or
-// malformed lines are skipped (a damaged store never stops the program).
+// malformed lines are skipped (a damaged store never stops the program). The writer puts
+// `kSettingsFileHead` first and `kSettingsFileEnd` last, so a file cut short shows it; a
+// file written before these marks existed has neither and still loads.
 SettingsValues parseSettingsFile(const std::string& content);
 std::string formatSettingsFile(const SettingsValues& values);
+
+inline constexpr const char* kSettingsFileHead = "#kavanto-settings";
+inline constexpr const char* kSettingsFileEnd = "#end";
+
+// Whether the content begins like a marked file (or is a piece of its first line) but
+// lacks the end mark: the rest of it was lost, and its values are not the whole store.
+bool isCutShortSettingsFile(const std::string& content);
 
 // Reads a store file; a missing file gives no values. Throws IoError for one that cannot be
 // read (no regular file, larger than a store can be, a read error).

@@ -37,6 +37,13 @@ TEST(SettingsStoreFile, UnparsableMeansNotTextOrNoWellFormedLine) {
         {"x=dword:notanumber\ny=binary:ABC\n", true},
         {std::string("Chekcbox1=dword:1\n\0\0\0", 21), true},
         {"\x89PNG\r\n\x1A\n", true},
+        // Written with the marks: whole, cut after a value, cut inside the head mark.
+        {"#kavanto-settings\nChekcbox1=dword:1\n#end\n", false},
+        {"#kavanto-settings\r\nChekcbox1=dword:1\r\n#end", false},
+        {"#kavanto-settings\nChekcbox1=dword:1\n", true},
+        {"#kavanto-settings\nChekcbox1=dword:1\n#en", true},
+        {"#kavanto-settings\n", true},
+        {"#kavan", true},
     };
     for (const auto& [content, unparsable] : cases)
         EXPECT_EQ(isUnparsableSettingsFile(content), unparsable) << content;
@@ -64,6 +71,25 @@ TEST_F(SettingsStoreTest, ADamagedStoreIsSetAsideAndTheUserToldOnce) {
     ASSERT_TRUE(saveSettingsStore(store(), {{"Sprache", SettingValue::ofInteger(2)}}, today));
     EXPECT_EQ(readSettingsFile(store()).at("Sprache"), SettingValue::ofInteger(2));
     EXPECT_EQ(readBytes(dated("2024-06-02")), damaged);
+}
+
+// A store cut short once loaded the values before the cut and defaults for the rest, and
+// the save at close wrote those defaults over it. Now it is set aside like a damaged one.
+TEST_F(SettingsStoreTest, AStoreCutShortIsSetAsideAndItsPartNeverLoaded) {
+    SettingsValues values;
+    for (int i = 1; i <= 60; ++i)
+        values["Edit" + std::to_string(i)] = SettingValue::ofText(std::to_string(i * 7));
+    ASSERT_TRUE(saveSettingsStore(store(), values, today));
+    EXPECT_EQ(openSettingsStore(store(), today, ui).values, values);
+    EXPECT_TRUE(ui.messages.empty());
+
+    const std::string whole = readBytes(store());
+    const std::string cut = whole.substr(0, whole.size() / 2);
+    writeBytes(store(), cut);
+    const OpenedSettingsStore opened = openSettingsStore(store(), today, ui);
+    EXPECT_TRUE(opened.values.empty());
+    EXPECT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(readBytes(dated("2024-06-02")), cut);
 }
 
 TEST_F(SettingsStoreTest, AStoreWithSomeMalformedLinesLoadsItsGoodOnes) {
